@@ -1,0 +1,105 @@
+#include "shell/texts.h"
+
+#include "shell/fatal.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <algorithm>
+#include <new>
+
+namespace shell {
+
+namespace {
+
+bool isBreak(QChar c)
+{
+    return c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+}
+
+// Obtains a text through make(); running out of memory on the way is fatal.
+template<typename Make>
+QString obtainText(Make make)
+{
+    try {
+        ConsumeAllocationFailure();
+        return make();
+    } catch (const std::bad_alloc &) {
+        FailFatally(FatalFailure::OutOfMemory);
+    }
+}
+
+// A present text of the given size whose characters are still to be written.
+QString allocateText(qsizetype size)
+{
+    return obtainText([size] { return QString(size, Qt::Uninitialized); });
+}
+
+} // namespace
+
+QString JoinTexts(std::span<const QStringView> pieces)
+{
+    qsizetype total = 0;
+    for (QStringView piece : pieces)
+        total += piece.size();
+    QString joined = allocateText(total);
+    QChar *out = joined.data();
+    for (QStringView piece : pieces)
+        out = std::copy(piece.begin(), piece.end(), out);
+    return joined;
+}
+
+QString JoinTexts(std::initializer_list<QStringView> pieces)
+{
+    return JoinTexts(std::span<const QStringView>(pieces.begin(), pieces.size()));
+}
+
+QString ReadText(const QLineEdit *box)
+{
+    // Qt's strings share their data: the copy handed out costs no second buffer.
+    return obtainText([box] {
+        QString shown = box->text();
+        return shown.isEmpty() ? QString() : shown;
+    });
+}
+
+QString ReadText(const QPlainTextEdit *box)
+{
+    // toRawText keeps every character as stored (toPlainText would turn a no-break
+    // space into a plain space); only the separators need mapping.
+    const QString raw = obtainText([box] { return box->document()->toRawText(); });
+    if (raw.isEmpty())
+        return {};
+    return WithCrLfBreaks(raw);
+}
+
+int ReadSelection(const QComboBox *list)
+{
+    return list->currentIndex();
+}
+
+QStringView PieceAt(std::span<const QStringView> table, int position)
+{
+    if (position < 0 || static_cast<std::size_t>(position) >= table.size())
+        return {};
+    return table[static_cast<std::size_t>(position)];
+}
+
+QString WithCrLfBreaks(QStringView raw)
+{
+    const qsizetype breaks = std::count_if(raw.begin(), raw.end(), isBreak);
+    QString text = allocateText(raw.size() + breaks);
+    QChar *out = text.data();
+    for (QChar c : raw) {
+        if (isBreak(c)) {
+            *out++ = u'\r';
+            *out++ = u'\n';
+        } else {
+            *out++ = c;
+        }
+    }
+    return text;
+}
+
+} // namespace shell

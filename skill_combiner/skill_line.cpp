@@ -1,0 +1,1 @@
+#include "skill_combiner/skill_line.h"
