@@ -2,6 +2,7 @@
 
 #include "item_editor/main_window.h"
 #include "shell/fatal.h"
+#include "skill_combiner/skill_window.h"
 
 #include <QApplication>
 
@@ -15,6 +16,8 @@ int main(int argc, char *argv[])
         shell::FailFatally(shell::FatalFailure::MainWindowNotCreated);
     // Closing the main window destroys it; with no window left the loop ends with 0.
     window->setAttribute(Qt::WA_DeleteOnClose);
+    // The rooms meet here: the item editor knows nothing of the skill window it opens.
+    window->onClick(u"按钮10", [window] { skill_combiner::ShowSkillWindow(window); });
     window->show();
     return QApplication::exec();
 }

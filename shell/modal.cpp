@@ -69,6 +69,9 @@ void ShowModal(QWidget *opener, const QString &formId, const std::function<FormW
     window->setAttribute(Qt::WA_DeleteOnClose);
 
     std::vector<DisabledWindow> disabled = disableOthers(window);
+    // The new window is owned by the opener's window, and Qt disables owned windows
+    // along with their owner: the modal window itself must stay usable.
+    window->setEnabled(true);
     QObject::connect(window, &FormWindow::closing, window, [&disabled] {
         for (const DisabledWindow &entry : disabled) {
             if (entry.window)

@@ -1,0 +1,162 @@
+#include "bench/startup_child.h"
+
+#include "bench/item_text.h"
+#include "bench/memory.h"
+#include "item_editor/main_window.h"
+#include "shell/fatal.h"
+#include "shell/output_box.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QWindow>
+#include <cstdio>
+#include <ctime>
+
+namespace bench {
+
+namespace {
+
+// Counts the paint events that widgets receive, to know when the window has been drawn.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// Shows the window and runs the event loop until the platform has exposed it and the
+// widgets have painted themselves into it.
+int showAndPaint(QWidget *window)
+{
+    PaintCounter counter;
+    qApp->installEventFilter(&counter);
+    window->show();
+    QElapsedTimer waited;
+    waited.start();
+    while ((counter.paints == 0 || !window->windowHandle()->isExposed()) && !waited.hasExpired(20000))
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    qApp->removeEventFilter(&counter);
+    return counter.paints;
+}
+
+void recordPainted(ChildReport &report, const QWidget *window, int paints)
+{
+    report.paintedNs = MonotonicNs();
+    report.windowSize = window->size();
+    report.paintEvents = paints;
+}
+
+void recordMemory(ChildReport &report)
+{
+    const ResidentMemory memory = ReadResidentMemory();
+    report.peakKiB = memory.peakKiB;
+    report.currentKiB = memory.currentKiB;
+}
+
+// As main() builds it.
+item_editor::MainWindow *createMainWindow()
+{
+    QApplication::setApplicationName(QStringLiteral("ostravane-editor"));
+    auto *window = new item_editor::MainWindow;
+    if (!window->isBuilt())
+        shell::FailFatally(shell::FatalFailure::MainWindowNotCreated);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    return window;
+}
+
+} // namespace
+
+long long MonotonicNs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
+}
+
+ChildReport RunMainWindow(int argc, char *argv[], long long enteredNs)
+{
+    ChildReport report;
+    report.enteredNs = enteredNs;
+    QApplication app(argc, argv);
+    report.appNs = MonotonicNs();
+    item_editor::MainWindow *window = createMainWindow();
+    report.builtNs = MonotonicNs();
+    recordPainted(report, window, showAndPaint(window));
+    recordMemory(report);
+    delete window;
+    return report;
+}
+
+ChildReport RunBareWindow(int argc, char *argv[], long long enteredNs, QSize size, int childCount)
+{
+    ChildReport report;
+    report.enteredNs = enteredNs;
+    QApplication app(argc, argv);
+    report.appNs = MonotonicNs();
+    QWidget window;
+    window.resize(size);
+    // In a grid over the client area, like the controls of a form.
+    const int columns = 4;
+    const int rows = (childCount + columns - 1) / columns;
+    const QSize cell(size.width() / columns, size.height() / rows);
+    for (int i = 0; i < childCount; ++i) {
+        auto *child = new QWidget(&window);
+        child->setGeometry(i % columns * cell.width() + 4, i / columns * cell.height() + 4, cell.width() - 8,
+                           cell.height() - 8);
+    }
+    report.builtNs = MonotonicNs();
+    recordPainted(report, &window, showAndPaint(&window));
+    recordMemory(report);
+    return report;
+}
+
+ChildReport RunMainWindowWithOutput(int argc, char *argv[], long long enteredNs, qsizetype outputSize)
+{
+    ChildReport report;
+    report.enteredNs = enteredNs;
+    QApplication app(argc, argv);
+    report.appNs = MonotonicNs();
+    item_editor::MainWindow *window = createMainWindow();
+    report.builtNs = MonotonicNs();
+    recordPainted(report, window, showAndPaint(window));
+    // Filled at once, then one click's append. The generated text is gone before memory
+    // is read: in a user's session the text lives only in the box.
+    shell::SetOutput(TypicalItemText(outputSize));
+    shell::AppendOutput(AppendedFragment());
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+    recordMemory(report);
+    delete window;
+    return report;
+}
+
+void PrintChildReport(const ChildReport &report)
+{
+    std::printf("entered_ns=%lld app_ns=%lld built_ns=%lld painted_ns=%lld peak_kib=%ld current_kib=%ld "
+                "width=%d height=%d paints=%d\n",
+                report.enteredNs, report.appNs, report.builtNs, report.paintedNs, report.peakKiB,
+                report.currentKiB, report.windowSize.width(), report.windowSize.height(), report.paintEvents);
+    std::fflush(stdout);
+}
+
+bool ParseChildReport(const QString &line, ChildReport &report)
+{
+    int width = 0;
+    int height = 0;
+    const int matched = std::sscanf(line.toLatin1().constData(),
+                                    "entered_ns=%lld app_ns=%lld built_ns=%lld painted_ns=%lld peak_kib=%ld "
+                                    "current_kib=%ld width=%d height=%d paints=%d",
+                                    &report.enteredNs, &report.appNs, &report.builtNs, &report.paintedNs,
+                                    &report.peakKiB, &report.currentKiB, &width, &height, &report.paintEvents);
+    report.windowSize = QSize(width, height);
+    return matched == 9;
+}
+
+} // namespace bench

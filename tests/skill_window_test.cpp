@@ -1,0 +1,378 @@
+// The skill window and the note window, driven through real windows over the main window.
+
+#include "gui_helpers.h"
+#include "item_editor/main_window.h"
+#include "shell/modal.h"
+#include "shell/texts.h"
+#include "skill_combiner/note_window.h"
+#include "skill_combiner/skill_window.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTimer>
+#include <QWindow>
+#include <QtEndian>
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using shell::FormWindow;
+using test::click;
+using test::paste;
+using test::pick;
+using test::type;
+
+// (组合框 number, position) and (编辑框 number, text), set in this order.
+using Chosen = QList<std::pair<int, int>>;
+using Typed = QList<std::pair<int, QString>>;
+
+namespace {
+
+QString numbered(QStringView kind, int number)
+{
+    return kind.toString() + QString::number(number);
+}
+
+bool isAscii(const QString &text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+// Keys go where the user's keyboard would send them: to the focused control.
+void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    QVERIFY(target);
+    QTest::keyClick(target, Qt::Key(key), modifiers);
+}
+
+bool hasFocusIn(const QWidget *control)
+{
+    const QWidget *focus = QApplication::focusWidget();
+    return focus && (focus == control || control->isAncestorOf(focus));
+}
+
+// open() waits in the modal loop of the window it opens; inside() runs within that loop
+// with the new window. A window that inside() leaves open is closed, so open() returns.
+void whileModal(const std::function<void()> &open, const std::function<void(FormWindow &)> &inside)
+{
+    QWidget *const outer = shell::CurrentModalWindow();
+    bool ran = false;
+    QTimer poll;
+    poll.setInterval(0);
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        const QPointer<QWidget> modal = shell::CurrentModalWindow();
+        if (!modal || modal == outer || !modal->isVisible())
+            return;
+        poll.stop();
+        ran = true;
+        inside(*qobject_cast<FormWindow *>(modal.data()));
+        if (modal && modal->isVisible())
+            modal->close();
+    });
+    poll.start();
+    open();
+    poll.stop();
+    QVERIFY2(ran, "no modal window opened");
+}
+
+} // namespace
+
+class SkillWindowTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void composesIntoTheOutputBox_data();
+    void composesIntoTheOutputBox();
+    void eachClickReplacesTheOutput();
+    void modalWindowsBlockTheirOpeners();
+    void escClosesTheSkillWindow_data();
+    void escClosesTheSkillWindow();
+    void secondOpeningStartsFromTheForm();
+    void skillTabOrder_data();
+    void skillTabOrder();
+    void noteWindowKeys();
+    void referencePicture();
+
+private:
+    QString output() const { return shell::ReadText(m_main->control<QPlainTextEdit>(u"编辑框1")); }
+    // Opens the skill window the way the program does, from the main window's 按钮10.
+    void openSkillWindow(const std::function<void(FormWindow &)> &inside);
+    // A skill window shown on its own, for what needs no modal loop.
+    FormWindow &showSkillWindow();
+
+    std::unique_ptr<item_editor::MainWindow> m_main;
+    std::unique_ptr<skill_combiner::SkillWindow> m_skill;
+};
+
+void SkillWindowTest::init()
+{
+    m_main = std::make_unique<item_editor::MainWindow>();
+    QVERIFY(m_main->isBuilt());
+    m_main->onClick(u"按钮10", [this] { skill_combiner::ShowSkillWindow(m_main.get()); });
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+}
+
+void SkillWindowTest::cleanup()
+{
+    m_skill.reset();
+    m_main.reset();
+}
+
+void SkillWindowTest::openSkillWindow(const std::function<void(FormWindow &)> &inside)
+{
+    whileModal([this] { click(*m_main, u"按钮10"); }, inside);
+}
+
+FormWindow &SkillWindowTest::showSkillWindow()
+{
+    m_skill = std::make_unique<skill_combiner::SkillWindow>(m_main.get());
+    m_skill->show();
+    [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(m_skill.get());
+    return *m_skill;
+}
+
+void SkillWindowTest::composesIntoTheOutputBox_data()
+{
+    QTest::addColumn<Chosen>("chosen");
+    QTest::addColumn<Typed>("typed");
+    QTest::addColumn<QString>("line");
+
+    QTest::newRow("nearest player, right click")
+        << Chosen{{4, 0}, {5, 0}, {3, 13}} << Typed{{1, u"霹雳斩"_s}, {2, u"10"_s}}
+        << u"  - skill{s=霹雳斩} @NearestPlayer{r=10} ~onUse"_s;
+    QTest::newRow("cone with all four lists")
+        << Chosen{{6, 0}, {7, 0}, {8, 0}, {9, 0}, {3, 4}}
+        << Typed{{1, u"Fireball"_s}, {3, u"45"_s}, {4, u"8"_s}, {5, u"0"_s}}
+        << u"  - skill{s=Fireball} @LivingInCone{a=45;r=8;rot=0} ~onAttack"_s;
+    QTest::newRow("group with timer, no trigger")
+        << Chosen{{2, 1}, {16, 0}} << Typed{{1, u"Fireball"_s}, {9, u"100"_s}}
+        << u"  - skill{s=Fireball} @PlayersInWorld ~onTimer:100"_s;
+    QTest::newRow("trigger with condition")
+        << Chosen{{1, 0}, {3, 5}} << Typed{{1, u"Fireball"_s}, {10, u" <30% 0.9"_s}}
+        << u"  - skill{s=Fireball} @Trigger ~onDamaged <30% 0.9"_s;
+    QTest::newRow("two origin rows, picked last to first")
+        << Chosen{{13, 0}, {11, 0}, {12, 0}, {10, 0}} << Typed{{1, u"Fireball"_s}, {6, u"5"_s}, {7, u"3"_s}}
+        << u"  - skill{s=Fireball} @PlayersNearOrigin{r=5} @EntitiesNearOrigin{r=3}"_s;
+    QTest::newRow("nothing chosen or typed") << Chosen{} << Typed{} << u"  - skill{s=}"_s;
+    QTest::newRow("组合框17 is read by nothing")
+        << Chosen{{16, 0}, {17, 0}} << Typed{{9, u"40"_s}} << u"  - skill{s=} ~onTimer:40"_s;
+    QTest::newRow("pasted text copied unchanged")
+        << Chosen{{14, 0}, {15, 0}} << Typed{{1, u"霹雳 斩{a;b}\u00a0𠀀😀 "_s}, {8, u" 3 "_s}}
+        << u"  - skill{s=霹雳 斩{a;b}\u00a0𠀀😀 } @PlayersNearTargetLocation{r= 3 }"_s;
+}
+
+void SkillWindowTest::composesIntoTheOutputBox()
+{
+    QFETCH(Chosen, chosen);
+    QFETCH(Typed, typed);
+    QFETCH(QString, line);
+
+    FormWindow &skill = showSkillWindow();
+    for (const auto &[box, text] : typed) {
+        if (isAscii(text))
+            type(skill, numbered(u"编辑框", box), text);
+        else
+            paste(skill, numbered(u"编辑框", box), text);
+    }
+    for (const auto &[list, position] : chosen)
+        pick(skill, numbered(u"组合框", list), position);
+    click(skill, u"按钮2");
+
+    QCOMPARE(output(), line);
+    QVERIFY(skill.isVisible()); // composing does not close the window
+    click(*m_main, u"按钮12");
+    QCOMPARE(QGuiApplication::clipboard()->text(), line);
+}
+
+void SkillWindowTest::eachClickReplacesTheOutput()
+{
+    type(*m_main, u"编辑框2", u"demo_item"_s);
+    click(*m_main, u"按钮1");
+    click(*m_main, u"按钮9");
+    QVERIFY(output().startsWith(u"demo_item"_s));
+
+    FormWindow &skill = showSkillWindow();
+    type(skill, u"编辑框1", u"A"_s);
+    click(skill, u"按钮2");
+    QCOMPARE(output(), u"  - skill{s=A}"_s);
+    click(skill, u"按钮2");
+    QCOMPARE(output(), u"  - skill{s=A}"_s);
+    type(skill, u"编辑框1", u"B"_s);
+    pick(skill, u"组合框3", 0);
+    click(skill, u"按钮2");
+    QCOMPARE(output(), u"  - skill{s=AB} ~onInteract"_s);
+}
+
+void SkillWindowTest::modalWindowsBlockTheirOpeners()
+{
+    QPointer<QWidget> skillSeen;
+    QPointer<QWidget> noteSeen;
+    openSkillWindow([&](FormWindow &skill) {
+        skillSeen = &skill;
+        QCOMPARE(skill.windowTitle(), u"技能组合"_s);
+        QVERIFY(!m_main->isEnabled());
+        QVERIFY(skill.isEnabled());
+        QTRY_COMPARE(QApplication::activeWindow(), &skill);
+        m_main->windowHandle()->requestActivate();
+        QTest::qWait(100);
+        qDebug() << "DBG" << QApplication::activeWindow();
+        QVERIFY(hasFocusIn(skill.control<QWidget>(u"编辑框1")));
+
+        // The skill window writes into the disabled main window's output box.
+        type(skill, u"编辑框1", u"A"_s);
+        click(skill, u"按钮2");
+        QCOMPARE(output(), u"  - skill{s=A}"_s);
+
+        whileModal([&] { click(skill, u"按钮1"); }, [&](FormWindow &note) {
+            noteSeen = &note;
+            QCOMPARE(note.windowTitle(), u"综合目标"_s);
+            QVERIFY(!m_main->isEnabled());
+            QVERIFY(!skill.isEnabled());
+            QVERIFY(note.isEnabled());
+            note.close(); // its close box
+        });
+        QVERIFY(!noteSeen);
+        QVERIFY(skill.isVisible());
+        QVERIFY(skill.isEnabled());
+        QVERIFY(!m_main->isEnabled());
+        // The control that had the focus before the note window opened gets it back.
+        QTRY_VERIFY(hasFocusIn(skill.control<QWidget>(u"按钮1")));
+        skill.close();
+    });
+    QVERIFY(!skillSeen);
+    QVERIFY(m_main->isEnabled());
+    QCOMPARE(output(), u"  - skill{s=A}"_s); // the line outlives the window
+    QTRY_VERIFY(hasFocusIn(m_main->control<QWidget>(u"按钮10")));
+}
+
+void SkillWindowTest::escClosesTheSkillWindow_data()
+{
+    QTest::addColumn<QString>("focused");
+    QTest::newRow("edit box") << u"编辑框10"_s;
+    QTest::newRow("list") << u"组合框3"_s;
+    QTest::newRow("button") << u"按钮2"_s;
+}
+
+void SkillWindowTest::escClosesTheSkillWindow()
+{
+    QFETCH(QString, focused);
+    openSkillWindow([&](FormWindow &skill) {
+        QVERIFY(QTest::qWaitForWindowActive(&skill));
+        skill.control<QWidget>(focused)->setFocus();
+        press(Qt::Key_Escape);
+        QVERIFY(!skill.isVisible());
+    });
+    QVERIFY(m_main->isEnabled());
+    QVERIFY(!shell::CurrentModalWindow());
+}
+
+void SkillWindowTest::secondOpeningStartsFromTheForm()
+{
+    openSkillWindow([&](FormWindow &skill) {
+        for (int box = 1; box <= 10; ++box)
+            type(skill, numbered(u"编辑框", box), u"x"_s);
+        for (int list = 1; list <= 17; ++list)
+            pick(skill, numbered(u"组合框", list), 0);
+        click(skill, u"按钮2");
+        press(Qt::Key_Escape);
+    });
+    const QString composed = output();
+    QVERIFY(composed.contains(u"@NearestPlayer{r=x}"_s));
+
+    openSkillWindow([&](FormWindow &skill) {
+        for (int box = 1; box <= 10; ++box) {
+            auto *field = skill.control<QLineEdit>(numbered(u"编辑框", box));
+            QVERIFY(field->text().isEmpty());
+        }
+        for (int list = 1; list <= 17; ++list) {
+            auto *combo = skill.control<QComboBox>(numbered(u"组合框", list));
+            QCOMPARE(combo->currentIndex(), -1);
+            QVERIFY(combo->currentText().isEmpty());
+        }
+    });
+    QCOMPARE(output(), composed);
+}
+
+void SkillWindowTest::skillTabOrder_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<bool>("backwards");
+    QTest::addColumn<QString>("to");
+    // The order does not follow the screen: up from the radius, back from 组合.
+    QTest::newRow("radius up to the single-target list") << u"编辑框2"_s << false << u"组合框1"_s;
+    QTest::newRow("组合 back to the condition") << u"按钮2"_s << false << u"编辑框10"_s;
+    QTest::newRow("condition back to 组合") << u"编辑框10"_s << true << u"按钮2"_s;
+    QTest::newRow("last wraps to the skill name") << u"组合框17"_s << false << u"编辑框1"_s;
+}
+
+void SkillWindowTest::skillTabOrder()
+{
+    QFETCH(QString, from);
+    QFETCH(bool, backwards);
+    QFETCH(QString, to);
+    FormWindow &skill = showSkillWindow();
+    skill.control<QWidget>(from)->setFocus();
+    QVERIFY(hasFocusIn(skill.control<QWidget>(from)));
+    if (backwards)
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+    else
+        press(Qt::Key_Tab);
+    QVERIFY(hasFocusIn(skill.control<QWidget>(to)));
+}
+
+void SkillWindowTest::noteWindowKeys()
+{
+    FormWindow &skill = showSkillWindow();
+    whileModal([&] { click(skill, u"按钮1"); }, [&](FormWindow &note) {
+        QVERIFY(QTest::qWaitForWindowActive(&note));
+        QWidget *const before = QApplication::focusWidget();
+        QVERIFY(!before || before == &note);
+        QTest::keyClick(&note, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), before);
+        QTest::keyClick(&note, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), before);
+        QTest::keyClick(&note, Qt::Key_Escape);
+        QVERIFY(!note.isVisible());
+    });
+    QVERIFY(skill.isVisible());
+    QVERIFY(skill.isEnabled());
+}
+
+void SkillWindowTest::referencePicture()
+{
+    // The picture as compiled in: 8-bit RGB (colour type 2) with no transparency chunk.
+    QFile file(u":/pictures/reference.png"_s);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray png = file.readAll();
+    QVERIFY(png.startsWith("\x89PNG\r\n\x1a\n"));
+    QCOMPARE(png.mid(12, 4), QByteArray("IHDR"));
+    QCOMPARE(qFromBigEndian<quint32>(png.constData() + 16), 513u);
+    QCOMPARE(qFromBigEndian<quint32>(png.constData() + 20), 625u);
+    QCOMPARE(int(png.at(24)), 8);
+    QCOMPARE(int(png.at(25)), 2);
+    QVERIFY(!png.contains("tRNS"));
+
+    const QImage image = QImage::fromData(png);
+    QVERIFY(!image.hasAlphaChannel());
+    QCOMPARE(image.pixelColor(0, 0), QColor(250, 240, 230));
+    QCOMPARE(image.pixelColor(512, 624), QColor(250, 240, 230));
+
+    // The note window squeezes it into its picture box.
+    skill_combiner::NoteWindow note(nullptr);
+    QVERIFY(note.isBuilt());
+    auto *box = note.control<QLabel>(u"图片框1");
+    QCOMPARE(box->size(), QSize(368, 288));
+    QVERIFY(box->hasScaledContents());
+    QCOMPARE(box->pixmap().size(), QSize(513, 625));
+}
+
+QTEST_MAIN(SkillWindowTest)
+#include "skill_window_test.moc"

@@ -1,0 +1,115 @@
+// Joining texts, reading controls, and turning document breaks into CR LF.
+
+#include "shell/texts.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+using namespace shell;
+using namespace Qt::StringLiterals;
+
+class TextsTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void joinsPiecesInOrder_data();
+    void joinsPiecesInOrder();
+    void joinOfNothingIsPresentAndEmpty();
+    void joinAllocatesExactly();
+    void pieceAtGivesNothingOutsideTheTable();
+    void crLfBreaks_data();
+    void crLfBreaks();
+    void readsAbsentTextFromEmptyBoxes();
+    void readsEveryCharacterUnchanged();
+    void readsSelectionPosition();
+};
+
+void TextsTest::joinsPiecesInOrder_data()
+{
+    QTest::addColumn<QStringList>("pieces");
+    QTest::addColumn<QString>("joined");
+    QTest::newRow("literals and values") << QStringList{u"a"_s, u": \r\n"_s, u"b"_s} << u"a: \r\nb"_s;
+    QTest::newRow("absent pieces count as empty") << QStringList{QString(), u"x"_s, QString()} << u"x"_s;
+    QTest::newRow("no separators, spaces kept") << QStringList{u" a "_s, u"' b'"_s} << u" a ' b'"_s;
+    QTest::newRow("outside the BMP") << QStringList{u"𠀀"_s, u"😀"_s} << u"𠀀😀"_s;
+}
+
+void TextsTest::joinsPiecesInOrder()
+{
+    QFETCH(QStringList, pieces);
+    QFETCH(QString, joined);
+    std::vector<QStringView> views(pieces.begin(), pieces.end());
+    QCOMPARE(JoinTexts(views), joined);
+}
+
+void TextsTest::joinOfNothingIsPresentAndEmpty()
+{
+    const QString joined = JoinTexts({QStringView(), QStringView(u"")});
+    QVERIFY(joined.isEmpty());
+    QVERIFY(!joined.isNull());
+}
+
+void TextsTest::joinAllocatesExactly()
+{
+    const QString joined = JoinTexts({u"  - skill{s=", u"霹雳斩", u"}"});
+    QCOMPARE(joined.capacity(), joined.size());
+}
+
+void TextsTest::pieceAtGivesNothingOutsideTheTable()
+{
+    constexpr QStringView table[] = {u"zero", u"one"};
+    QCOMPARE(PieceAt(table, 1), u"one");
+    QVERIFY(PieceAt(table, -1).isEmpty());
+    QVERIFY(PieceAt(table, 2).isEmpty());
+}
+
+void TextsTest::crLfBreaks_data()
+{
+    QTest::addColumn<QString>("raw");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("paragraphs") << u"a\u2029b\u2029"_s << u"a\r\nb\r\n"_s;
+    QTest::newRow("line separator") << u"a\u2028b"_s << u"a\r\nb"_s;
+    QTest::newRow("only breaks") << u"\u2029\u2029"_s << u"\r\n\r\n"_s;
+    QTest::newRow("no-break space kept") << u"a\u00a0b"_s << u"a\u00a0b"_s;
+}
+
+void TextsTest::crLfBreaks()
+{
+    QFETCH(QString, raw);
+    QFETCH(QString, text);
+    QCOMPARE(WithCrLfBreaks(raw), text);
+}
+
+void TextsTest::readsAbsentTextFromEmptyBoxes()
+{
+    QLineEdit line;
+    QPlainTextEdit box;
+    QVERIFY(ReadText(&line).isNull());
+    QVERIFY(ReadText(&box).isNull());
+}
+
+void TextsTest::readsEveryCharacterUnchanged()
+{
+    const QString value = u"𠀀😀 e\u0301 \u05e9\u05dc\u05d5\u05dd a\u00a0b 'x'"_s;
+    QLineEdit line;
+    line.setText(value);
+    QCOMPARE(ReadText(&line), value);
+    QPlainTextEdit box;
+    box.setPlainText(value + u"\n"_s + value);
+    QCOMPARE(ReadText(&box), value + u"\r\n"_s + value);
+}
+
+void TextsTest::readsSelectionPosition()
+{
+    QComboBox list;
+    list.addItems({u"a"_s, u"b"_s});
+    list.setCurrentIndex(-1);
+    QCOMPARE(ReadSelection(&list), -1);
+    list.setCurrentIndex(1);
+    QCOMPARE(ReadSelection(&list), 1);
+}
+
+QTEST_MAIN(TextsTest)
+#include "texts_test.moc"
