@@ -38,7 +38,7 @@ constexpr QStringView kTriggers[] = {
 };
 
 // A one-item list is a table with one entry: its piece when the item is chosen.
-QStringView OneItemPiece(const QStringView &piece, int position)
+QStringView oneItemPiece(const QStringView &piece, int position)
 {
     return PieceAt(std::span<const QStringView>(&piece, 1), position);
 }
@@ -57,29 +57,29 @@ QString SkillLine(const SkillChoices &choices)
         text(1),
         u"}",
         PieceAt(kSingleTargets, list(1)),
-        OneItemPiece(u" @NearestPlayer{r=", list(4)),
+        oneItemPiece(u" @NearestPlayer{r=", list(4)),
         text(2),
-        OneItemPiece(u"}", list(5)),
+        oneItemPiece(u"}", list(5)),
         PieceAt(kGroups, list(2)),
-        OneItemPiece(u" @LivingInCone{a=", list(6)),
+        oneItemPiece(u" @LivingInCone{a=", list(6)),
         text(3),
-        OneItemPiece(u";r=", list(7)),
+        oneItemPiece(u";r=", list(7)),
         text(4),
-        OneItemPiece(u";rot=", list(8)),
+        oneItemPiece(u";rot=", list(8)),
         text(5),
-        OneItemPiece(u"}", list(9)),
-        OneItemPiece(u" @PlayersNearOrigin{r=", list(10)),
+        oneItemPiece(u"}", list(9)),
+        oneItemPiece(u" @PlayersNearOrigin{r=", list(10)),
         text(6),
-        OneItemPiece(u"}", list(12)),
-        OneItemPiece(u" @EntitiesNearOrigin{r=", list(11)),
+        oneItemPiece(u"}", list(12)),
+        oneItemPiece(u" @EntitiesNearOrigin{r=", list(11)),
         text(7),
-        OneItemPiece(u"}", list(13)),
-        OneItemPiece(u" @PlayersNearTargetLocation{r=", list(14)),
+        oneItemPiece(u"}", list(13)),
+        oneItemPiece(u" @PlayersNearTargetLocation{r=", list(14)),
         text(8),
-        OneItemPiece(u"}", list(15)),
+        oneItemPiece(u"}", list(15)),
         PieceAt(kTriggers, list(3)),
         text(10),
-        OneItemPiece(u" ~onTimer:", list(16)), // nothing closes the timer piece
+        oneItemPiece(u" ~onTimer:", list(16)), // nothing closes the timer piece
         text(9),
     };
     static_assert(std::size(pieces) == 28);
