@@ -28,16 +28,18 @@ struct DisabledWindow {
     bool wasEnabled;
 };
 
-// Disables every other open window of the program, remembering how each was.
+// Disables every other open window of the program, remembering how each was. All states
+// are read before any window is disabled: disabling a window also disables the windows
+// it owns.
 std::vector<DisabledWindow> disableOthers(const QWidget *modal)
 {
     std::vector<DisabledWindow> disabled;
     for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window == modal || !window->isVisible() || !qobject_cast<FormWindow *>(window))
-            continue;
-        disabled.push_back({window, window->isEnabled()});
-        window->setEnabled(false);
+        if (window != modal && window->isVisible() && qobject_cast<FormWindow *>(window))
+            disabled.push_back({window, window->isEnabled()});
     }
+    for (const DisabledWindow &entry : disabled)
+        entry.window->setEnabled(false);
     return disabled;
 }
 
