@@ -30,6 +30,31 @@ QString obtainText(Make make)
     }
 }
 
+// Turns the separators of a raw text into CR LF where the text stands. The buffer grows
+// once at its end (realloc, which remaps a large block's pages instead of copying them),
+// then the text is moved back from its end, breaks expanded on the way.
+void expandBreaksInPlace(QString &text)
+{
+    const qsizetype rawSize = text.size();
+    const qsizetype breaks = std::count_if(text.cbegin(), text.cend(), isBreak);
+    if (breaks == 0)
+        return;
+    text.reserve(rawSize + breaks); // exactly: resize alone would round the capacity up
+    text.resize(rawSize + breaks);
+    QChar *from = text.data() + rawSize;
+    QChar *to = from + breaks;
+    // Where the two meet, no break is left in front and the rest already stands in place.
+    while (from != to) {
+        const QChar c = *--from;
+        if (isBreak(c)) {
+            *--to = u'\n';
+            *--to = u'\r';
+        } else {
+            *--to = c;
+        }
+    }
+}
+
 // A present text of the given size whose characters are still to be written.
 QString allocateText(qsizetype size)
 {
@@ -67,11 +92,16 @@ QString ReadText(const QLineEdit *box)
 QString ReadText(const QPlainTextEdit *box)
 {
     // toRawText keeps every character as stored (toPlainText would turn a no-break
-    // space into a plain space); only the separators need mapping.
-    const QString raw = obtainText([box] { return box->document()->toRawText(); });
-    if (raw.isEmpty())
+    // space into a plain space); only the separators need mapping, done in the raw
+    // text's own buffer so that a large output is not copied a second time.
+    QString text = obtainText([box] {
+        QString raw = box->document()->toRawText();
+        expandBreaksInPlace(raw);
+        return raw;
+    });
+    if (text.isEmpty())
         return {};
-    return WithCrLfBreaks(raw);
+    return text;
 }
 
 int ReadSelection(const QComboBox *list)
