@@ -82,6 +82,9 @@ bool FormWindow::event(QEvent *event)
 
 bool FormWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // A window manager frames the window only once it is mapped, and tells no widget.
+    if (event->type() == QEvent::Expose && watched == windowHandle())
+        QMetaObject::invokeMethod(this, &FormWindow::fitFrame, Qt::QueuedConnection);
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
     if (static_cast<QWidget *>(watched)->window() != this)
