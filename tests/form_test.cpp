@@ -14,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QAbstractItemView>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -87,6 +89,7 @@ private Q_SLOTS:
     void windowSizePlaceAndTitle();
     void groupBoxesAndLabelsLieBehind_data();
     void groupBoxesAndLabelsLieBehind();
+    void longListDropsDownToItsFullHeight();
 };
 
 void FormTest::controlMatchesItsRow_data()
@@ -230,6 +233,23 @@ void FormTest::groupBoxesAndLabelsLieBehind()
         QVERIFY(stackIndex(window.control<QWidget>(u"分组框9")) < stackIndex(window.control<QWidget>(u"分组框7")));
         QVERIFY(stackIndex(window.control<QWidget>(u"分组框9")) < stackIndex(window.control<QWidget>(u"分组框8")));
     }
+}
+
+// Field and list together are 160 pixels high when dropped down; longer lists scroll.
+void FormTest::longListDropsDownToItsFullHeight()
+{
+    shell::FormWindow window(u":/forms/main.json"_s);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *list = window.control<QComboBox>(u"组合框3");
+    list->showPopup();
+    QWidget *popup = list->view()->window();
+    QVERIFY(QTest::qWaitForWindowExposed(popup));
+    const int row = list->view()->sizeHintForRow(0);
+    const int full = list->height() + popup->height();
+    QVERIFY2(full <= 160 && full > 160 - 2 * row, qPrintable(QString::number(full)));
+    QVERIFY(list->view()->verticalScrollBar()->isVisible());
+    list->hidePopup();
 }
 
 QTEST_MAIN(FormTest)
