@@ -3,6 +3,7 @@
 
 #include "bench/item_text.h"
 #include "bench/output_box_bench.h"
+#include "bench/platform.h"
 #include "item_editor/main_window.h"
 
 #include <QApplication>
@@ -13,8 +14,7 @@
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenScreen();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -1,14 +1,16 @@
 // Start-up and memory of the program's main window against a bare Qt window.
 //
-//   ostravane-bench-startup run PAIRS OUT.json   alternating pairs of child processes
+//   ostravane-bench-startup run ROUNDS OUT.json  rounds of child processes, in turn
 //   ostravane-bench-startup main                 child: the main window until painted
 //   ostravane-bench-startup bare W H N           child: bare W×H window, N plain children
+//   ostravane-bench-startup qt-controls W H      child: the main window's controls, stock Qt
 //   ostravane-bench-startup output SIZE          child: main window holding SIZE characters
 //
 // A child's start-up time runs from just before the parent spawns it to the moment it
 // has painted, on the system-wide monotonic clock: loading Qt counts, tearing down not.
 
 #include "bench/item_text.h"
+#include "bench/platform.h"
 #include "bench/startup_child.h"
 
 #include <QFile>
@@ -103,6 +105,11 @@ Sample runMain()
     return runChild({"main"});
 }
 
+Sample runQtControls(QSize size)
+{
+    return runChild({"qt-controls", std::to_string(size.width()), std::to_string(size.height())});
+}
+
 Sample runBare(QSize size)
 {
     return runChild({"bare", std::to_string(size.width()), std::to_string(size.height()),
@@ -160,31 +167,41 @@ double startupMs(const Sample &sample)
     return sample.startupMs;
 }
 
-int runAll(int pairs, const QString &outPath)
+int runAll(int rounds, const QString &outPath)
 {
     // Warm-up, not counted: fills the file cache and learns the main window's size.
     const QSize size = runMain().report.windowSize;
     runBare(size);
 
-    QJsonArray pairList;
-    std::vector<Sample> mains, bares;
-    std::vector<double> ratios;
-    for (int i = 0; i < pairs; ++i) {
-        // Alternate which of the two goes first, so that neither always follows the other.
-        Sample mainSample, bareSample;
-        if (i % 2 == 0) {
-            mainSample = runMain();
-            bareSample = runBare(size);
-        } else {
-            bareSample = runBare(size);
-            mainSample = runMain();
+    QJsonArray roundList;
+    std::vector<Sample> mains, bares, stocks;
+    std::vector<double> ratios, stockRatios;
+    for (int i = 0; i < rounds; ++i) {
+        // Each round runs the main window beside the bare window and beside the stock
+        // controls; the order rotates so that none always follows another.
+        Sample mainSample, bareSample, stockSample;
+        for (int k = 0; k < 3; ++k) {
+            switch ((i + k) % 3) {
+            case 0:
+                mainSample = runMain();
+                break;
+            case 1:
+                bareSample = runBare(size);
+                break;
+            default:
+                stockSample = runQtControls(size);
+            }
         }
-        pairList.append(QJsonObject{{"main", sampleJson(mainSample)}, {"bare", sampleJson(bareSample)}});
+        roundList.append(QJsonObject{
+            {"main", sampleJson(mainSample)}, {"bare", sampleJson(bareSample)}, {"qt_controls", sampleJson(stockSample)}});
         ratios.push_back(mainSample.startupMs / bareSample.startupMs);
+        stockRatios.push_back(mainSample.startupMs / stockSample.startupMs);
         mains.push_back(mainSample);
         bares.push_back(bareSample);
-        std::fprintf(stderr, "pair %2d: main %.1f ms %.1f MiB, bare %.1f ms %.1f MiB\n", i + 1,
-                     mainSample.startupMs, peakMiB(mainSample), bareSample.startupMs, peakMiB(bareSample));
+        stocks.push_back(stockSample);
+        std::fprintf(stderr, "round %2d: main %.1f ms %.1f MiB, bare %.1f ms %.1f MiB, stock controls %.1f ms %.1f MiB\n",
+                     i + 1, mainSample.startupMs, peakMiB(mainSample), bareSample.startupMs, peakMiB(bareSample),
+                     stockSample.startupMs, peakMiB(stockSample));
     }
 
     QJsonArray largeList;
@@ -199,7 +216,7 @@ int runAll(int pairs, const QString &outPath)
     const QJsonObject result{
         {"window_size", QJsonArray{size.width(), size.height()}},
         {"bare_children", kBareChildren},
-        {"pairs", pairList},
+        {"rounds", roundList},
         {"large_output_chars", static_cast<double>(kLargeOutput)},
         {"large_output", largeList},
         {"median",
@@ -210,8 +227,12 @@ int runAll(int pairs, const QString &outPath)
                      {"peak_MiB_bare", medianOf(bares, peakMiB)},
                      {"rss_MiB_at_10MB_output", medianOf(larges, currentMiB)},
                      {"peak_MiB_at_10MB_output", medianOf(larges, peakMiB)},
+                     {"startup_ratio_vs_qt_controls", median(stockRatios)},
+                     {"startup_ms_qt_controls", medianOf(stocks, startupMs)},
+                     {"peak_MiB_qt_controls", medianOf(stocks, peakMiB)},
                      {"phases_main", phaseMedians(mains)},
-                     {"phases_bare", phaseMedians(bares)}}},
+                     {"phases_bare", phaseMedians(bares)},
+                     {"phases_qt_controls", phaseMedians(stocks)}}},
     };
     QFile out(outPath);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -224,7 +245,8 @@ int runAll(int pairs, const QString &outPath)
 
 int usage()
 {
-    std::fputs("usage: ostravane-bench-startup run PAIRS OUT.json | main | bare W H N | output SIZE\n", stderr);
+    std::fputs("usage: ostravane-bench-startup run ROUNDS OUT.json | main | bare W H N | qt-controls W H | output SIZE\n",
+               stderr);
     return 2;
 }
 
@@ -232,15 +254,14 @@ int usage()
 
 int main(int argc, char *argv[])
 {
+    const long long enteredNs = bench::MonotonicNs();
     if (argc < 2)
         return usage();
     const std::string mode = argv[1];
+    bench::UseOffscreenScreen();
     if (mode == "run" && argc == 4)
         return runAll(std::max(1, std::atoi(argv[2])), QString::fromLocal8Bit(argv[3]));
 
-    const long long enteredNs = bench::MonotonicNs();
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     if (mode == "main" && argc == 2) {
         bench::PrintChildReport(bench::RunMainWindow(argc, argv, enteredNs));
         return 0;
@@ -248,6 +269,11 @@ int main(int argc, char *argv[])
     if (mode == "bare" && argc == 5) {
         const QSize size(std::atoi(argv[2]), std::atoi(argv[3]));
         bench::PrintChildReport(bench::RunBareWindow(argc, argv, enteredNs, size, std::atoi(argv[4])));
+        return 0;
+    }
+    if (mode == "qt-controls" && argc == 4) {
+        const QSize size(std::atoi(argv[2]), std::atoi(argv[3]));
+        bench::PrintChildReport(bench::RunQtControlsWindow(argc, argv, enteredNs, size));
         return 0;
     }
     if (mode == "output" && argc == 3) {

@@ -7,7 +7,18 @@
 #include "shell/output_box.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QGroupBox>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QWindow>
 #include <cstdio>
 #include <ctime>
@@ -71,6 +82,43 @@ item_editor::MainWindow *createMainWindow()
     return window;
 }
 
+// A stock Qt widget of the form's kind, with its text, items and font.
+QWidget *stockControl(const QJsonObject &control, QWidget *parent)
+{
+    const QString kind = control.value(u"kind").toString();
+    const QString text = control.value(u"text").toString();
+    QWidget *widget = nullptr;
+    if (kind == u"push button") {
+        widget = new QPushButton(text, parent);
+    } else if (kind == u"label") {
+        auto *label = new QLabel(text, parent);
+        label->setWordWrap(control.value(u"wrap").toBool());
+        widget = label;
+    } else if (kind == u"edit box") {
+        widget = new QLineEdit(parent);
+    } else if (kind == u"multi-line edit box") {
+        widget = new QPlainTextEdit(parent);
+    } else if (kind == u"drop-down list") {
+        auto *list = new QComboBox(parent);
+        list->setEditable(true);
+        for (const QJsonValue &item : control.value(u"items").toArray())
+            list->addItem(item.toString());
+        widget = list;
+    } else {
+        widget = new QGroupBox(text, parent);
+    }
+    const QString font = control.value(u"font").toString();
+    if (!font.isEmpty()) {
+        QFont chosen = widget->font();
+        chosen.setPixelSize(font.section(u' ', 1, 1).toInt());
+        chosen.setBold(font.startsWith(u"bold"));
+        widget->setFont(chosen);
+    }
+    const QJsonArray geometry = control.value(u"geometry").toArray();
+    widget->setGeometry(geometry[0].toInt(), geometry[1].toInt(), geometry[2].toInt(), geometry[3].toInt());
+    return widget;
+}
+
 } // namespace
 
 long long MonotonicNs()
@@ -110,6 +158,31 @@ ChildReport RunBareWindow(int argc, char *argv[], long long enteredNs, QSize siz
         auto *child = new QWidget(&window);
         child->setGeometry(i % columns * cell.width() + 4, i / columns * cell.height() + 4, cell.width() - 8,
                            cell.height() - 8);
+    }
+    report.builtNs = MonotonicNs();
+    recordPainted(report, &window, showAndPaint(&window));
+    recordMemory(report);
+    return report;
+}
+
+ChildReport RunQtControlsWindow(int argc, char *argv[], long long enteredNs, QSize size)
+{
+    ChildReport report;
+    report.enteredNs = enteredNs;
+    QApplication app(argc, argv);
+    report.appNs = MonotonicNs();
+    QWidget window;
+    window.resize(size);
+    QFile file(QStringLiteral(":/forms/main.json"));
+    if (!file.open(QIODevice::ReadOnly))
+        return report;
+    const QJsonObject form = QJsonDocument::fromJson(file.readAll()).object();
+    QHash<QString, QWidget *> groups;
+    for (const QJsonValue &value : form.value(u"controls").toArray()) {
+        const QJsonObject control = value.toObject();
+        QWidget *parent = groups.value(control.value(u"parent").toString(), &window);
+        QWidget *widget = stockControl(control, parent);
+        groups.insert(control.value(u"name").toString(), widget);
     }
     report.builtNs = MonotonicNs();
     recordPainted(report, &window, showAndPaint(&window));

@@ -27,6 +27,9 @@ struct ChildReport
 ChildReport RunMainWindow(int argc, char *argv[], long long enteredNs);
 // A plain window of the given client size with childCount plain child widgets.
 ChildReport RunBareWindow(int argc, char *argv[], long long enteredNs, QSize size, int childCount);
+// The main window's 44 controls as stock Qt widgets, read from its form file with
+// QJsonDocument alone: what Qt itself costs for this window, without the program's code.
+ChildReport RunQtControlsWindow(int argc, char *argv[], long long enteredNs, QSize size);
 // The main window, painted, then outputSize characters of item text in its output box.
 ChildReport RunMainWindowWithOutput(int argc, char *argv[], long long enteredNs, qsizetype outputSize);
 

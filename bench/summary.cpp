@@ -157,9 +157,16 @@ int main(int argc, char *argv[])
         {"join_ns", ms("join/program") * 1e6},
         {"startup_ms_main", s.value(u"startup_ms_main").toDouble()},
         {"startup_ms_bare", s.value(u"startup_ms_bare").toDouble()},
+        {"startup_ms_qt_controls", s.value(u"startup_ms_qt_controls").toDouble()},
+        {"startup_ratio_vs_qt_controls", s.value(u"startup_ratio_vs_qt_controls").toDouble()},
         {"peak_MiB_main", s.value(u"peak_MiB_main").toDouble()},
         {"peak_MiB_bare", s.value(u"peak_MiB_bare").toDouble()},
+        {"peak_MiB_qt_controls", s.value(u"peak_MiB_qt_controls").toDouble()},
         {"peak_MiB_at_10MB_output", s.value(u"peak_MiB_at_10MB_output").toDouble()},
+        // What the box's text costs beyond the empty window, per character held.
+        {"output_bytes_per_char_at_10MB",
+         (s.value(u"rss_MiB_at_10MB_output").toDouble() - s.value(u"peak_MiB_main").toDouble()) * 1024 * 1024
+             / startup.value(u"large_output_chars").toDouble()},
     };
     QJsonObject summary;
     QMap<QString, double> f;
@@ -193,6 +200,16 @@ int main(int argc, char *argv[])
     human << "Machine: " << machineLine(outputBox.value(u"context").toObject()) << "\n\n";
     for (const auto &[key, value] : figures)
         human << QStringLiteral("  %1 %2\n").arg(key, -36).arg(value, 0, 'g', 4);
+    human << "\nStart-up phases, median ms (to main(), QApplication, building, showing and painting):\n";
+    for (const char *window : {"main", "bare", "qt_controls"}) {
+        const QJsonObject phases = s.value(QStringLiteral("phases_") + QLatin1String(window)).toObject();
+        human << QStringLiteral("  %1 %2 %3 %4 %5\n")
+                     .arg(QLatin1String(window), -12)
+                     .arg(phases.value(u"load_ms").toDouble(), 6, 'f', 1)
+                     .arg(phases.value(u"qapplication_ms").toDouble(), 6, 'f', 1)
+                     .arg(phases.value(u"build_ms").toDouble(), 6, 'f', 1)
+                     .arg(phases.value(u"show_and_paint_ms").toDouble(), 6, 'f', 1);
+    }
     human << "\nBounds:\n";
     int missed = 0;
     for (const Bound &b : bounds) {
