@@ -116,20 +116,4 @@ QStringView PieceAt(std::span<const QStringView> table, int position)
     return table[static_cast<std::size_t>(position)];
 }
 
-QString WithCrLfBreaks(QStringView raw)
-{
-    const qsizetype breaks = std::count_if(raw.begin(), raw.end(), isBreak);
-    QString text = allocateText(raw.size() + breaks);
-    QChar *out = text.data();
-    for (QChar c : raw) {
-        if (isBreak(c)) {
-            *out++ = u'\r';
-            *out++ = u'\n';
-        } else {
-            *out++ = c;
-        }
-    }
-    return text;
-}
-
 } // namespace shell

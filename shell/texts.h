@@ -30,8 +30,4 @@ int ReadSelection(const QComboBox *list);
 // the table does not hold.
 QStringView PieceAt(std::span<const QStringView> table, int position);
 
-// Copies raw document text, turning its paragraph and line separators into CR LF.
-// One pass over the text: separators are counted first, then the result is filled.
-QString WithCrLfBreaks(QStringView raw);
-
 } // namespace shell

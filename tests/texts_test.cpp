@@ -73,13 +73,16 @@ void TextsTest::crLfBreaks_data()
     QTest::newRow("line separator") << u"a\u2028b"_s << u"a\r\nb"_s;
     QTest::newRow("only breaks") << u"\u2029\u2029"_s << u"\r\n\r\n"_s;
     QTest::newRow("no-break space kept") << u"a\u00a0b"_s << u"a\u00a0b"_s;
+    QTest::newRow("break last, first and in between") << u"\u2029x\u2029\u2029y\u2029"_s << u"\r\nx\r\n\r\ny\r\n"_s;
 }
 
 void TextsTest::crLfBreaks()
 {
     QFETCH(QString, raw);
     QFETCH(QString, text);
-    QCOMPARE(WithCrLfBreaks(raw), text);
+    QPlainTextEdit box;
+    box.setPlainText(raw);
+    QCOMPARE(ReadText(&box), text);
 }
 
 void TextsTest::readsAbsentTextFromEmptyBoxes()
