@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 
 namespace shell {
@@ -41,6 +42,7 @@ std::optional<ControlSpec> readControl(const QJsonObject &object)
     control.wrap = object.value(u"wrap").toBool();
     control.picture = object.value(u"picture").toString();
     control.accessibleName = object.value(u"accessible_name").toString();
+    control.accessibleDescription = object.value(u"accessible_description").toString();
     return control;
 }
 
@@ -81,8 +83,15 @@ void fill(QWidget *widget, const ControlSpec &control)
     if (control.kind == ControlKind::PictureBox)
         static_cast<QLabel *>(widget)->setPixmap(QPixmap(control.picture));
     const QString name = control.accessibleName.isEmpty() ? control.text : control.accessibleName;
-    if (!name.isEmpty())
-        widget->setAccessibleName(QString(name).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+    if (!name.isEmpty()) {
+        const QString spoken = QString(name).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        widget->setAccessibleName(spoken);
+        // An editable list hands the accessible focus to its field, which must say the name too.
+        if (auto *list = qobject_cast<QComboBox *>(widget); list && list->lineEdit())
+            list->lineEdit()->setAccessibleName(spoken);
+    }
+    if (!control.accessibleDescription.isEmpty())
+        widget->setAccessibleDescription(control.accessibleDescription);
 }
 
 // Group boxes lie behind every other control, labels behind the fields they overlap.

@@ -25,6 +25,7 @@ struct ControlSpec {
     bool wrap = false;
     QString picture; // resource path of a picture box's picture
     QString accessibleName;
+    QString accessibleDescription; // what a picture shows, for those who cannot see it
 };
 
 struct FormSpec {
