@@ -1,6 +1,7 @@
 // Start-up: the main window, the event loop, and the exit code.
 
 #include "item_editor/main_window.h"
+#include "resources/icons/app_icon.h"
 #include "shell/fatal.h"
 #include "skill_combiner/skill_window.h"
 
@@ -10,6 +11,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ostravane-editor"));
+    QApplication::setWindowIcon(resources::ApplicationIcon());
+    // Where windows carry no icon of their own (Wayland), the desktop finds it through the menu entry.
+    QApplication::setDesktopFileName(QStringLiteral("org.ostravane.editor"));
 
     auto *window = new item_editor::MainWindow;
     if (!window->isBuilt())

@@ -53,7 +53,7 @@ on_exit() {
 trap on_exit EXIT
 trap 'exit 130' INT TERM
 
-for tool in Xvfb xdotool xclip xwininfo xdpyinfo jq import; do
+for tool in Xvfb xdotool xclip xwininfo xdpyinfo xprop jq import; do
   command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup installs it)"
 done
 
@@ -171,6 +171,14 @@ expect_window_place() {
   local actual="${w}x${h} at $x,$y"
   [ "$actual" = "$expected" ] || fail "the $form window: expected $expected, xwininfo reads $actual"
   note "the $form window is $actual"
+}
+
+# The window offers the desktop the program's own icon, painted at every size.
+expect_icon() {
+  local sizes
+  sizes=$(xprop -len 100000000 -id "${window[$1]}" _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]*\) x \1).*/\1/p' \
+    | sort -n | tr '\n' ' ')
+  [ "$sizes" = "16 24 32 48 64 128 256 " ] || fail "the $1 window's icon sizes: expected 16 to 256, xprop reads '$sizes'"
 }
 
 # "left top width height items" of a control in its window's client area, in form pixels

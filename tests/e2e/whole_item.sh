@@ -3,7 +3,7 @@
 # it: fields typed or pasted (Chinese, a no-break space, an emoji), lists picked by mouse
 # and by keyboard, the skill window and the note window opened over the main window, the
 # skill line composed and more fragments appended after it; each result read back from
-# the clipboard by another program. Also the three windows' sizes and places.
+# the clipboard by another program. Also the three windows' sizes, places and icon.
 # Usage: whole_item.sh EDITOR FORMS_DIR
 EDITOR=$1 FORMS=$2
 source "$(dirname "$0")/lib.sh"
@@ -15,6 +15,7 @@ display="演示${nbsp}物品 $gem"
 start_x
 start_editor
 expect_window_place main
+expect_icon main
 
 click main 编辑框2
 type_text demo_item
@@ -48,6 +49,7 @@ note "the item built in the main window arrived whole on the clipboard"
 click main 按钮10
 wait_for_window skill
 expect_window_place skill
+expect_icon skill
 click skill 编辑框1
 paste_text 霹雳斩
 pick_by_mouse skill 组合框4 0  # 启用
@@ -58,6 +60,7 @@ pick_by_keys skill 组合框3 13  # 当玩家右键时
 click skill 按钮1
 wait_for_window note
 expect_window_place note
+expect_icon note
 key Escape
 wait_for_window_gone note
 click skill 按钮2
