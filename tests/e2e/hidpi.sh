@@ -26,7 +26,7 @@ click skill 按钮1
 wait_for_window note
 expect_window_place note
 key Escape
-wait_for_window_gone note
+wait_for_window_gone note skill
 key Escape
-wait_for_window_gone skill
+wait_for_window_gone skill main
 expect_exit_on_esc

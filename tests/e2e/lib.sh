@@ -108,6 +108,9 @@ start_editor() {
     QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" "$@" "$EDITOR" >"$work/editor.log" 2>&1 &
   editor_pid=$!
   wait_for_window main
+  # The first window gets the focus from the window manager, which Xvfb lacks: do its part.
+  xdo windowfocus --sync "${window[main]}"
+  wait_for_focus main
 }
 
 # A process that exists and has not ended (an ended child stays a zombie until waited).
@@ -141,14 +144,24 @@ find_window() {
 has_window() { find_window "$(title_of "$1")" >/dev/null; }
 lacks_window() { ! has_window "$1"; }
 
+focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "${window[$1]}" ]; }
+
+# Keys go to the window with the X input focus: none may be sent before it has it.
+wait_for_focus() { wait_until 10 "the $1 window to get the keyboard focus" focused "$1"; }
+
+# Waits for the window to appear. A window opened from another one takes the focus itself.
 wait_for_window() {
   wait_until 10 "the window \"$(title_of "$1")\" to appear" has_window "$1"
   window[$1]=$(find_window "$(title_of "$1")")
+  if [ "$1" != main ]; then wait_for_focus "$1"; fi
 }
 
+# Waits for the window to close and, when a second window is named, for that one to
+# have the focus back.
 wait_for_window_gone() {
   wait_until 10 "the window \"$(title_of "$1")\" to close" lacks_window "$1"
   unset "window[$1]"
+  if [ -n "${2:-}" ]; then wait_for_focus "$2"; fi
 }
 
 # "left top width height" of an X window on the screen, read with xwininfo.

@@ -25,14 +25,14 @@ wait_for_window note
 click skill 按钮2
 click main 按钮9
 key Escape
-wait_for_window_gone note
+wait_for_window_gone note skill
 key Escape
-wait_for_window_gone skill
+wait_for_window_gone skill main
 # The focus is back on 按钮10: Space presses it and the skill window opens again.
 key space
 wait_for_window skill
 key Escape
-wait_for_window_gone skill
+wait_for_window_gone skill main
 click main 按钮12
 expect_clipboard "  Lore:"$'\r\n'
 note "no click reached a window under a modal one"
@@ -46,7 +46,7 @@ click main 编辑框2
 type_text typed
 click skill 按钮2
 key Escape
-wait_for_window_gone skill
+wait_for_window_gone skill main
 click main 按钮1
 click main 按钮12
 expect_clipboard "  - skill{s=typed}: "$'\r\n'"  Id: "$'\r\n'"  Display: ''"$'\r\n'

@@ -17,8 +17,8 @@ for scale in 1 2; do
   import -window "${window[note]}" "$OUT/note-window-scale$scale.png"
   note "saved $OUT/note-window-scale$scale.png"
   key Escape
-  wait_for_window_gone note
+  wait_for_window_gone note skill
   key Escape
-  wait_for_window_gone skill
+  wait_for_window_gone skill main
   expect_exit_on_esc
 done

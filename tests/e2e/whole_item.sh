@@ -62,10 +62,10 @@ wait_for_window note
 expect_window_place note
 expect_icon note
 key Escape
-wait_for_window_gone note
+wait_for_window_gone note skill
 click skill 按钮2
 key Escape
-wait_for_window_gone skill
+wait_for_window_gone skill main
 
 # The skill line ends without a line break: the next fragment continues its line. Then
 # the person types a line of their own into the output box, and one more fragment follows.
