@@ -1,0 +1,454 @@
+#include "model/random_user.h"
+
+#include "item_editor/main_window.h"
+#include "model/line_breaks.h"
+#include "shell/modal.h"
+#include "skill_combiner/skill_window.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTimer>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using shell::FormWindow;
+
+namespace model {
+
+std::optional<Action> ReplaySource::next(const AppModel &app)
+{
+    while (m_next < m_actions.size()) {
+        const Action &action = m_actions[m_next++];
+        if (app.applies(action))
+            return action;
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+constexpr int kSettleMs = 5000;
+
+QString numbered(QStringView kind, int number)
+{
+    return kind.toString() + QString::number(number);
+}
+
+// The output box's text read independently of the program: every break as kBreak.
+QString shownInBox(const QPlainTextEdit *box)
+{
+    QString raw = box->document()->toRawText();
+    for (QChar &c : raw) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = kBreak;
+    }
+    return raw;
+}
+
+// Where the first difference lies, with a little of both texts around it.
+QString difference(const QString &expected, const QString &shown)
+{
+    qsizetype at = 0;
+    while (at < expected.size() && at < shown.size() && expected[at] == shown[at])
+        ++at;
+    const qsizetype from = std::max<qsizetype>(0, at - 20);
+    return u"first difference at %1 of %2 (expected) / %3 (shown): expected …%4, shown …%5"_s.arg(at)
+        .arg(expected.size())
+        .arg(shown.size())
+        .arg(Escaped(expected.mid(from, 60)), Escaped(shown.mid(from, 60)));
+}
+
+Qt::Key keyTyping(const QString &press)
+{
+    const char16_t c = press[0].unicode();
+    if (press.size() == 1 && c >= 0x20 && c < 0x7f)
+        return Qt::Key(QChar(c).toUpper().unicode());
+    return Qt::Key_unknown;
+}
+
+class Driver
+{
+public:
+    explicit Driver(ActionSource &source) : m_source(source) {}
+    RunResult run();
+
+private:
+    void runLevel(int depth);
+    bool opensWindow(const Action &a) const;
+    int shownDepth() const;
+    FormWindow *windowOf(Window window) const;
+    bool settle(int depth);
+    void perform(const Action &a);
+    void edit(FormWindow &window, const Action &a);
+    void pick(QComboBox *list, int item);
+    QWidget *focusByClick(QWidget *control);
+    bool focusOutputBox(QPlainTextEdit *box);
+    void check();
+    void checkControls(FormWindow &window, Window which);
+    void fail(const QString &why);
+    void tallyAction(const Action &a);
+
+    ActionSource &m_source;
+    AppModel m_model;
+    std::unique_ptr<item_editor::MainWindow> m_main;
+    RunResult m_result;
+    std::optional<qsizetype> m_unchecked;
+    bool m_stopping = false;
+};
+
+RunResult Driver::run()
+{
+    if (shell::CurrentModalWindow()) {
+        fail(u"a modal window of an earlier run is still open"_s);
+        return m_result;
+    }
+    m_main = std::make_unique<item_editor::MainWindow>();
+    // The same binding as the program's start-up.
+    m_main->onClick(u"按钮10", [this] { skill_combiner::ShowSkillWindow(m_main.get()); });
+    m_main->show();
+    runLevel(0);
+    m_main.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return m_result;
+}
+
+void Driver::fail(const QString &why)
+{
+    if (!m_result.failure.isEmpty())
+        return;
+    m_result.failure = why;
+    m_result.failedAt = m_result.performed.size() - 1;
+    m_stopping = true;
+}
+
+bool Driver::opensWindow(const Action &a) const
+{
+    return a.verb == Verb::Click
+        && ((a.window == Window::Main && a.control == u"按钮10") || (a.window == Window::Skill && a.control == u"按钮1"));
+}
+
+int Driver::shownDepth() const
+{
+    const auto *modal = qobject_cast<FormWindow *>(shell::CurrentModalWindow());
+    if (!modal)
+        return 0;
+    return modal->form().id == u"note" ? 2 : 1;
+}
+
+FormWindow *Driver::windowOf(Window window) const
+{
+    if (window == Window::Main)
+        return m_main.get();
+    auto *modal = qobject_cast<FormWindow *>(shell::CurrentModalWindow());
+    const QString id = window == Window::Skill ? u"skill"_s : u"note"_s;
+    return modal && modal->form().id == id ? modal : nullptr;
+}
+
+// Runs actions in the window at this depth. An action that opens a modal window waits in
+// that window's event loop; the actions taken there run one level deeper, from a timer,
+// until one closes the window and lets the loop end.
+void Driver::runLevel(int depth)
+{
+    while (!m_stopping) {
+        if (!settle(depth))
+            break;
+        check();
+        if (m_stopping)
+            break;
+        const std::optional<Action> next = m_source.next(m_model);
+        if (!next) {
+            m_stopping = true;
+            break;
+        }
+        const Action a = *next;
+        m_result.performed.append(a);
+        m_unchecked = m_result.performed.size() - 1;
+        tallyAction(a);
+        if (opensWindow(a)) {
+            m_model.apply(a);
+            const int inner = depth + 1;
+            QTimer::singleShot(0, qApp, [this, inner] {
+                if (shownDepth() == inner)
+                    runLevel(inner);
+            });
+            perform(a); // returns once the new window has closed
+            continue;
+        }
+        perform(a);
+        m_model.apply(a);
+        if (a.verb == Verb::Close)
+            return; // the loop this level runs in ends with its window
+    }
+    // Stopping: close this level's window so that its opener's click returns.
+    if (depth > 0 && shownDepth() == depth) {
+        if (QWidget *modal = shell::CurrentModalWindow())
+            modal->close();
+    }
+}
+
+// Waits, as a user would, until the window on top is the active one.
+bool Driver::settle(int depth)
+{
+    QWidget *const expected = depth == 0 ? static_cast<QWidget *>(m_main.get()) : shell::CurrentModalWindow();
+    if (depth > 0 && shownDepth() != depth)
+        return true; // the check reports windows that differ from the model
+    if (QApplication::activeWindow() == expected || QTest::qWaitFor([&] { return QApplication::activeWindow() == expected; }, kSettleMs))
+        return true;
+    fail(u"the window on top never became the active window"_s);
+    return false;
+}
+
+// Clicks the control and returns the widget that has the focus then: the control itself,
+// or for a list's field the list, which hands the keys on to its field.
+QWidget *Driver::focusByClick(QWidget *control)
+{
+    if (!control) {
+        fail(u"no such control"_s);
+        return nullptr;
+    }
+    QTest::mouseClick(control, Qt::LeftButton);
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && (focus == control || focus == qobject_cast<QComboBox *>(control->parentWidget())))
+        return focus;
+    fail(u"clicking %1 (in %2) did not give it the focus; the focus is on %3 in %4, the active window is %5"_s
+             .arg(control->objectName(), control->window()->objectName(), focus ? focus->objectName() : u"nothing"_s,
+                  focus ? focus->window()->objectName() : QString(),
+                  QApplication::activeWindow() ? QApplication::activeWindow()->objectName() : u"none"_s));
+    return nullptr;
+}
+
+// A click into the output box; where the caret goes the action says afterwards.
+bool Driver::focusOutputBox(QPlainTextEdit *box)
+{
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(4, 4));
+    if (QApplication::focusWidget() == box)
+        return true;
+    fail(u"clicking the output box did not give it the focus"_s);
+    return false;
+}
+
+void Driver::perform(const Action &a)
+{
+    FormWindow *window = windowOf(a.window);
+    if (!window) {
+        fail(u"the window the action belongs to is not open"_s);
+        return;
+    }
+    QWidget *const target = a.control.isEmpty() ? nullptr : window->control<QWidget>(a.control);
+    QWidget *const field = qobject_cast<QComboBox *>(target) ? static_cast<QComboBox *>(target)->lineEdit() : target;
+    switch (a.verb) {
+    case Verb::Edit:
+        edit(*window, a);
+        break;
+    case Verb::Pick:
+        pick(qobject_cast<QComboBox *>(target), a.count);
+        break;
+    case Verb::Arrow:
+    case Verb::Key:
+        if (a.control.isEmpty()) {
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyClick(focus && focus->window() == window ? focus : window, a.key, a.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        } else if (QWidget *focus = focusByClick(field)) {
+            QTest::keyClick(focus, a.key, a.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        }
+        break;
+    case Verb::Click:
+        if (auto *button = qobject_cast<QAbstractButton *>(target))
+            QTest::mouseClick(button, Qt::LeftButton);
+        else
+            fail(u"no such button"_s);
+        break;
+    case Verb::Undo: {
+        auto *box = window->control<QPlainTextEdit>(u"编辑框1");
+        if (focusOutputBox(box))
+            QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        break;
+    }
+    case Verb::Close:
+        if (a.key == Qt::Key_Escape) {
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyClick(focus && focus->window() == window ? focus : window, Qt::Key_Escape);
+        } else {
+            window->close(); // its close box
+        }
+        break;
+    }
+    QCoreApplication::processEvents();
+}
+
+void Driver::edit(FormWindow &window, const Action &a)
+{
+    const QString before = m_model.textOf(a.window, a.control);
+    const Span span = Resolve(a, before);
+    QWidget *focus = nullptr;
+    if (AppModel::isOutputBox(a.window, a.control)) {
+        auto *box = window.control<QPlainTextEdit>(a.control);
+        if (!focusOutputBox(box))
+            return;
+        focus = box;
+        if (a.place == Place::All) {
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        } else if (a.place == Place::Start || a.place == Place::End) {
+            QTest::keyClick(box, a.place == Place::Start ? Qt::Key_Home : Qt::Key_End, Qt::ControlModifier);
+        } else {
+            QTextCursor cursor(box->document());
+            cursor.setPosition(int(span.start));
+            cursor.setPosition(int(span.end), QTextCursor::KeepAnchor);
+            box->setTextCursor(cursor);
+        }
+    } else {
+        QWidget *control = window.control<QWidget>(a.control);
+        auto *line = qobject_cast<QComboBox *>(control) ? static_cast<QComboBox *>(control)->lineEdit()
+                                                         : qobject_cast<QLineEdit *>(control);
+        focus = focusByClick(line);
+        if (!focus)
+            return;
+        if (a.place == Place::All)
+            QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+        else if (a.place == Place::Start || a.place == Place::End)
+            QTest::keyClick(focus, a.place == Place::Start ? Qt::Key_Home : Qt::Key_End);
+        else
+            line->setSelection(int(span.start), int(span.end - span.start));
+    }
+
+    switch (a.input) {
+    case Input::Keys:
+        for (const QString &press : KeyPresses(a.text))
+            QTest::sendKeyEvent(QTest::Click, focus, keyTyping(press), press, Qt::NoModifier);
+        break;
+    case Input::Commit: {
+        QInputMethodEvent commit;
+        commit.setCommitString(a.text);
+        QApplication::sendEvent(focus, &commit);
+        break;
+    }
+    case Input::Paste:
+        QGuiApplication::clipboard()->setText(a.text);
+        QTest::keyClick(focus, Qt::Key_V, Qt::ControlModifier);
+        break;
+    case Input::Backspace:
+        for (int i = 0; i < a.count; ++i)
+            QTest::keyClick(focus, Qt::Key_Backspace);
+        break;
+    case Input::Delete:
+        if (span.end > span.start)
+            QTest::keyClick(focus, Qt::Key_Delete);
+        break;
+    case Input::Enter:
+    case Input::ShiftEnter:
+        QTest::keyClick(focus, Qt::Key_Return, a.input == Input::ShiftEnter ? Qt::ShiftModifier : Qt::NoModifier);
+        break;
+    }
+}
+
+// Drops the list down from the keyboard (Alt+Down) and clicks the item.
+void Driver::pick(QComboBox *list, int item)
+{
+    QWidget *focus = list ? focusByClick(list->lineEdit()) : nullptr;
+    if (!focus)
+        return;
+    QTest::keyClick(focus, Qt::Key_Down, Qt::AltModifier);
+    QAbstractItemView *view = list->view();
+    if (!QTest::qWaitFor([view] { return view->isVisible(); }, kSettleMs))
+        return fail(u"the list did not drop down"_s);
+    const QModelIndex index = list->model()->index(item, 0);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    if (!QTest::qWaitFor([view] { return !view->isVisible(); }, kSettleMs))
+        return fail(u"the dropped-down list did not close after the click"_s);
+    // The offscreen platform activates every window it shows, the list's popup too, and
+    // delivers that late, once the popup is gone; a window system never makes a popup the
+    // active window. Give the activation back as the window system would.
+    QCoreApplication::processEvents();
+    QWidget *window = list->window();
+    if (QApplication::activeWindow() != window) {
+        window->activateWindow();
+        if (!QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, kSettleMs))
+            fail(u"the window never became active again after its list closed"_s);
+    }
+}
+
+void Driver::tallyAction(const Action &a)
+{
+    Tally &t = m_result.tally;
+    if (opensWindow(a))
+        ++t.windowsOpened;
+    if (a.verb == Verb::Click && a.window == Window::Main && a.control == u"按钮12")
+        ++t.copies;
+    if (a.verb == Verb::Edit && a.input == Input::Paste && a.text.size() > 64 * 1024)
+        ++t.hugePastes;
+}
+
+void Driver::check()
+{
+    if (!m_unchecked)
+        return;
+    const Action &a = m_result.performed[*m_unchecked];
+    m_unchecked.reset();
+
+    if (shownDepth() != m_model.depth())
+        return fail(u"%1 window(s) open above the main window, expected %2"_s.arg(shownDepth()).arg(m_model.depth()));
+
+    const QString shown = shownInBox(m_main->control<QPlainTextEdit>(u"编辑框1"));
+    m_result.tally.largestOutput = std::max(m_result.tally.largestOutput, shown.size());
+    if (a.verb == Verb::Undo) {
+        if (shown != m_model.output().text())
+            ++m_result.tally.undone;
+        if (!m_model.undoneTo(shown))
+            return fail(u"Ctrl+Z left the output box in a state the user's own editing never made: "_s
+                        + difference(m_model.output().text(), shown));
+    } else if (shown != m_model.output().text()) {
+        return fail(u"output box: "_s + difference(m_model.output().text(), shown));
+    }
+
+    if (a.verb == Verb::Click && a.window == Window::Main && a.control == u"按钮12") {
+        const QString copied = QGuiApplication::clipboard()->text();
+        if (copied != m_model.clipboard())
+            return fail(u"clipboard: "_s + difference(m_model.clipboard(), copied));
+    }
+    if (FormWindow *top = windowOf(m_model.top()))
+        checkControls(*top, m_model.top());
+}
+
+// Every box and list of the window shows what the user put there.
+void Driver::checkControls(FormWindow &window, Window which)
+{
+    if (which == Window::Note)
+        return;
+    const int boxes = which == Window::Main ? 8 : 10;
+    for (int n = which == Window::Main ? 2 : 1; n <= boxes; ++n) {
+        const QString name = numbered(u"编辑框", n);
+        const QString shown = window.control<QLineEdit>(name)->text();
+        if (shown != m_model.textOf(which, name))
+            return fail(name + u": "_s + difference(m_model.textOf(which, name), shown));
+    }
+    const int lists = which == Window::Main ? 3 : 17;
+    for (int n = 1; n <= lists; ++n) {
+        const QString name = numbered(u"组合框", n);
+        const auto *list = window.control<QComboBox>(name);
+        if (list->currentIndex() != m_model.positionOf(which, name))
+            return fail(u"%1 has position %2, expected %3"_s.arg(name).arg(list->currentIndex()).arg(m_model.positionOf(which, name)));
+        if (list->currentText() != m_model.textOf(which, name))
+            return fail(name + u" field: "_s + difference(m_model.textOf(which, name), list->currentText()));
+    }
+}
+
+} // namespace
+
+RunResult RunRandomUser(ActionSource &source)
+{
+    Driver driver(source);
+    return driver.run();
+}
+
+} // namespace model
