@@ -52,6 +52,7 @@ on_exit() {
 }
 trap on_exit EXIT
 trap 'exit 130' INT TERM
+rm -f "$PWD/$test_name-failure.png" # left by an earlier run
 
 for tool in Xvfb xdotool xclip xwininfo xdpyinfo xprop jq import; do
   command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup installs it)"
