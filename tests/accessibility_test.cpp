@@ -41,8 +41,8 @@ bool isInput(const QWidget *control)
 QList<QWidget *> formControls(const shell::FormWindow &window)
 {
     QList<QWidget *> controls;
-    for (const shell::ControlSpec &spec : window.form().controls)
-        controls.append(window.control<QWidget>(spec.name));
+    for (const shell::ControlSpec &entry : window.form().controls)
+        controls.append(window.control<QWidget>(entry.name));
     return controls;
 }
 
