@@ -22,6 +22,8 @@
 #include <QWindow>
 #include <cstdio>
 #include <ctime>
+#include <functional>
+#include <memory>
 
 namespace bench {
 
@@ -119,6 +121,27 @@ QWidget *stockControl(const QJsonObject &control, QWidget *parent)
     return widget;
 }
 
+// One child's run: from QApplication to the window build() makes, shown and painted;
+// afterPaint() runs before memory is read.
+ChildReport measure(int argc, char *argv[], long long enteredNs,
+                    const std::function<std::unique_ptr<QWidget>()> &build,
+                    const std::function<void()> &afterPaint = {})
+{
+    ChildReport report;
+    report.enteredNs = enteredNs;
+    QApplication app(argc, argv);
+    report.appNs = MonotonicNs();
+    const std::unique_ptr<QWidget> window = build();
+    report.builtNs = MonotonicNs();
+    if (!window)
+        return report;
+    recordPainted(report, window.get(), showAndPaint(window.get()));
+    if (afterPaint)
+        afterPaint();
+    recordMemory(report);
+    return report;
+}
+
 } // namespace
 
 long long MonotonicNs()
@@ -130,84 +153,58 @@ long long MonotonicNs()
 
 ChildReport RunMainWindow(int argc, char *argv[], long long enteredNs)
 {
-    ChildReport report;
-    report.enteredNs = enteredNs;
-    QApplication app(argc, argv);
-    report.appNs = MonotonicNs();
-    item_editor::MainWindow *window = createMainWindow();
-    report.builtNs = MonotonicNs();
-    recordPainted(report, window, showAndPaint(window));
-    recordMemory(report);
-    delete window;
-    return report;
+    return measure(argc, argv, enteredNs, [] { return std::unique_ptr<QWidget>(createMainWindow()); });
 }
 
 ChildReport RunBareWindow(int argc, char *argv[], long long enteredNs, QSize size, int childCount)
 {
-    ChildReport report;
-    report.enteredNs = enteredNs;
-    QApplication app(argc, argv);
-    report.appNs = MonotonicNs();
-    QWidget window;
-    window.resize(size);
-    // In a grid over the client area, like the controls of a form.
-    const int columns = 4;
-    const int rows = (childCount + columns - 1) / columns;
-    const QSize cell(size.width() / columns, size.height() / rows);
-    for (int i = 0; i < childCount; ++i) {
-        auto *child = new QWidget(&window);
-        child->setGeometry(i % columns * cell.width() + 4, i / columns * cell.height() + 4, cell.width() - 8,
-                           cell.height() - 8);
-    }
-    report.builtNs = MonotonicNs();
-    recordPainted(report, &window, showAndPaint(&window));
-    recordMemory(report);
-    return report;
+    return measure(argc, argv, enteredNs, [size, childCount] {
+        auto window = std::make_unique<QWidget>();
+        window->resize(size);
+        // In a grid over the client area, like the controls of a form.
+        const int columns = 4;
+        const int rows = (childCount + columns - 1) / columns;
+        const QSize cell(size.width() / columns, size.height() / rows);
+        for (int i = 0; i < childCount; ++i) {
+            auto *child = new QWidget(window.get());
+            child->setGeometry(i % columns * cell.width() + 4, i / columns * cell.height() + 4,
+                               cell.width() - 8, cell.height() - 8);
+        }
+        return window;
+    });
 }
 
 ChildReport RunQtControlsWindow(int argc, char *argv[], long long enteredNs, QSize size)
 {
-    ChildReport report;
-    report.enteredNs = enteredNs;
-    QApplication app(argc, argv);
-    report.appNs = MonotonicNs();
-    QWidget window;
-    window.resize(size);
-    QFile file(QStringLiteral(":/forms/main.json"));
-    if (!file.open(QIODevice::ReadOnly))
-        return report;
-    const QJsonObject form = QJsonDocument::fromJson(file.readAll()).object();
-    QHash<QString, QWidget *> groups;
-    for (const QJsonValue &value : form.value(u"controls").toArray()) {
-        const QJsonObject control = value.toObject();
-        QWidget *parent = groups.value(control.value(u"parent").toString(), &window);
-        QWidget *widget = stockControl(control, parent);
-        groups.insert(control.value(u"name").toString(), widget);
-    }
-    report.builtNs = MonotonicNs();
-    recordPainted(report, &window, showAndPaint(&window));
-    recordMemory(report);
-    return report;
+    return measure(argc, argv, enteredNs, [size]() -> std::unique_ptr<QWidget> {
+        QFile file(QStringLiteral(":/forms/main.json"));
+        if (!file.open(QIODevice::ReadOnly))
+            return nullptr;
+        auto window = std::make_unique<QWidget>();
+        window->resize(size);
+        const QJsonObject form = QJsonDocument::fromJson(file.readAll()).object();
+        QHash<QString, QWidget *> groups;
+        for (const QJsonValue &value : form.value(u"controls").toArray()) {
+            const QJsonObject control = value.toObject();
+            QWidget *parent = groups.value(control.value(u"parent").toString(), window.get());
+            groups.insert(control.value(u"name").toString(), stockControl(control, parent));
+        }
+        return window;
+    });
 }
 
 ChildReport RunMainWindowWithOutput(int argc, char *argv[], long long enteredNs, qsizetype outputSize)
 {
-    ChildReport report;
-    report.enteredNs = enteredNs;
-    QApplication app(argc, argv);
-    report.appNs = MonotonicNs();
-    item_editor::MainWindow *window = createMainWindow();
-    report.builtNs = MonotonicNs();
-    recordPainted(report, window, showAndPaint(window));
-    // Filled at once, then one click's append. The generated text is gone before memory
-    // is read: in a user's session the text lives only in the box.
-    shell::SetOutput(TypicalItemText(outputSize));
-    shell::AppendOutput(AppendedFragment());
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-    recordMemory(report);
-    delete window;
-    return report;
+    return measure(
+        argc, argv, enteredNs, [] { return std::unique_ptr<QWidget>(createMainWindow()); },
+        [outputSize] {
+            // Filled at once, then one click's append. The generated text is gone before
+            // memory is read: in a user's session the text lives only in the box.
+            shell::SetOutput(TypicalItemText(outputSize));
+            shell::AppendOutput(AppendedFragment());
+            for (int i = 0; i < 3; ++i)
+                QCoreApplication::processEvents();
+        });
 }
 
 void PrintChildReport(const ChildReport &report)
