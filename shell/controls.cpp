@@ -1,5 +1,7 @@
 #include "shell/controls.h"
 
+#include "shell/texts.h"
+
 #include <QApplication>
 #include <QColor>
 #include <QComboBox>
@@ -8,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QStyleOptionButton>
 #include <QStyledItemDelegate>
@@ -29,6 +32,23 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         return QStyledItemDelegate::sizeHint(option, index) + QSize(0, 1);
+    }
+};
+
+// A multi-line edit box whose selection leaves it (Ctrl+C, Ctrl+X, dragging) the way its
+// whole text leaves through 一键复制: every character as it stands, each line break as
+// CR LF. Qt's own copy would turn no-break spaces into spaces and breaks into LF.
+class MultiLineEditBox : public QPlainTextEdit
+{
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    QMimeData *createMimeDataFromSelection() const override
+    {
+        auto *data = new QMimeData;
+        data->setText(ReadSelectedText(this));
+        return data;
     }
 };
 
@@ -64,7 +84,7 @@ QWidget *createEditBox(QWidget *parent)
 
 QWidget *createOutputBox(QWidget *parent)
 {
-    auto *box = new QPlainTextEdit(parent);
+    auto *box = new MultiLineEditBox(parent);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

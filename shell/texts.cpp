@@ -13,9 +13,24 @@ namespace shell {
 
 namespace {
 
-bool isBreak(QChar c)
+bool isSeparator(QChar c)
 {
     return c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+}
+
+// How many characters turning every line break into CR LF adds. A line break is CR LF,
+// a lone CR, a lone LF or a paragraph or line separator; CR LF stays as it is.
+qsizetype addedByBreaks(QStringView text)
+{
+    qsizetype added = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        else if (c == u'\r' || c == u'\n' || isSeparator(c))
+            ++added;
+    }
+    return added;
 }
 
 // Obtains a text through make(); running out of memory on the way is fatal.
@@ -30,23 +45,30 @@ QString obtainText(Make make)
     }
 }
 
-// Turns the separators of a raw text into CR LF where the text stands. The buffer grows
+// Turns every line break of a text into CR LF where the text stands. The buffer grows
 // once at its end (realloc, which remaps a large block's pages instead of copying them),
-// then the text is moved back from its end, breaks expanded on the way.
+// then the text is moved back from its end, breaks expanded on the way. A text without
+// a break to expand is left untouched, and so not copied.
 void expandBreaksInPlace(QString &text)
 {
     const qsizetype rawSize = text.size();
-    const qsizetype breaks = std::count_if(text.cbegin(), text.cend(), isBreak);
-    if (breaks == 0)
+    const qsizetype added = addedByBreaks(text);
+    if (added == 0)
         return;
-    text.reserve(rawSize + breaks); // exactly: resize alone would round the capacity up
-    text.resize(rawSize + breaks);
+    text.reserve(rawSize + added); // exactly: resize alone would round the capacity up
+    text.resize(rawSize + added);
+    const QChar *const begin = text.constData();
     QChar *from = text.data() + rawSize;
-    QChar *to = from + breaks;
-    // Where the two meet, no break is left in front and the rest already stands in place.
+    QChar *to = from + added;
+    // Where the two meet, nothing is left in front to expand and the rest already stands
+    // in place.
     while (from != to) {
         const QChar c = *--from;
-        if (isBreak(c)) {
+        if (c == u'\n' && from != begin && from[-1] == u'\r') {
+            --from; // CR LF stays one break
+            *--to = u'\n';
+            *--to = u'\r';
+        } else if (c == u'\r' || c == u'\n' || isSeparator(c)) {
             *--to = u'\n';
             *--to = u'\r';
         } else {
@@ -82,9 +104,12 @@ QString JoinTexts(std::initializer_list<QStringView> pieces)
 
 QString ReadText(const QLineEdit *box)
 {
-    // Qt's strings share their data: the copy handed out costs no second buffer.
+    // Qt's strings share their data: the copy handed out costs no second buffer unless
+    // a pasted line break has to become CR LF (a lone CR at the end of one value and a
+    // lone LF at the start of the next stay two breaks when the values are joined).
     return obtainText([box] {
         QString shown = box->text();
+        expandBreaksInPlace(shown);
         return shown.isEmpty() ? QString() : shown;
     });
 }
@@ -98,6 +123,19 @@ QString ReadText(const QPlainTextEdit *box)
         QString raw = box->document()->toRawText();
         expandBreaksInPlace(raw);
         return raw;
+    });
+    if (text.isEmpty())
+        return {};
+    return text;
+}
+
+QString ReadSelectedText(const QPlainTextEdit *box)
+{
+    // selectedText keeps every character as stored, paragraph breaks as U+2029.
+    QString text = obtainText([box] {
+        QString selected = box->textCursor().selectedText();
+        expandBreaksInPlace(selected);
+        return selected;
     });
     if (text.isEmpty())
         return {};

@@ -18,10 +18,13 @@ namespace shell {
 QString JoinTexts(std::span<const QStringView> pieces);
 QString JoinTexts(std::initializer_list<QStringView> pieces);
 
-// The box's current text; the absent text when the box is empty.
+// The box's current text with every line break (CR LF, a lone CR or LF, U+2028, U+2029,
+// as a paste may bring) as CR LF; the absent text when the box is empty.
 QString ReadText(const QLineEdit *box);
 // The multi-line box's whole text with every line break as CR LF; absent when empty.
 QString ReadText(const QPlainTextEdit *box);
+// The multi-line box's selected text, the same way; absent when nothing is selected.
+QString ReadSelectedText(const QPlainTextEdit *box);
 
 // Position of the chosen item, -1 when nothing is chosen.
 int ReadSelection(const QComboBox *list);

@@ -28,6 +28,7 @@ private Q_SLOTS:
     void clearEmptiesTheBox();
     void copyPutsCrLfTextOnTheClipboard();
     void copyOfEmptyBoxLeavesEmptyText();
+    void selectionCopiedAndCutAsItStands();
     void unicodeSurvivesToTheClipboard();
     void enterTypedInTheBoxReadsAsCrLf();
     void veryLongOutputIsKeptWhole();
@@ -156,6 +157,22 @@ void OutputBoxTest::copyOfEmptyBoxLeavesEmptyText()
     QVERIFY(now->hasText());
     QCOMPARE(now->text(), QString());
     QVERIFY(!now->hasHtml());
+}
+
+// Ctrl+C and Ctrl+X in the box give the selection as 一键复制 gives the whole text.
+void OutputBoxTest::selectionCopiedAndCutAsItStands()
+{
+    AppendOutput(u"a\u00a0b\r\n\u2028c\u00a0😀d"_s);
+    m_box->setFocus();
+    QTextCursor cursor = m_box->textCursor();
+    cursor.setPosition(1);
+    cursor.setPosition(9, QTextCursor::KeepAnchor);
+    m_box->setTextCursor(cursor);
+    QTest::keyClick(m_box, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"\u00a0b\r\n\r\nc\u00a0😀"_s);
+    QTest::keyClick(m_box, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"\u00a0b\r\n\r\nc\u00a0😀"_s);
+    QCOMPARE(boxText(), u"ad"_s);
 }
 
 void OutputBoxTest::unicodeSurvivesToTheClipboard()

@@ -21,6 +21,8 @@ private Q_SLOTS:
     void pieceAtGivesNothingOutsideTheTable();
     void crLfBreaks_data();
     void crLfBreaks();
+    void singleLineBreaks_data();
+    void singleLineBreaks();
     void readsAbsentTextFromEmptyBoxes();
     void readsEveryCharacterUnchanged();
     void readsSelectionPosition();
@@ -83,6 +85,28 @@ void TextsTest::crLfBreaks()
     QPlainTextEdit box;
     box.setPlainText(raw);
     QCOMPARE(ReadText(&box), text);
+}
+
+// A paste can bring line breaks of any kind into a single-line box; read, each is CR LF.
+void TextsTest::singleLineBreaks_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("CR LF stays") << u"a\r\nb"_s << u"a\r\nb"_s;
+    QTest::newRow("lone LF and lone CR") << u"a\nb\rc"_s << u"a\r\nb\r\nc"_s;
+    QTest::newRow("CR at the end, LF at the start") << u"\na\r"_s << u"\r\na\r\n"_s;
+    QTest::newRow("LF CR is two breaks") << u"\n\r"_s << u"\r\n\r\n"_s;
+    QTest::newRow("separators") << u"a\u2028b\u2029"_s << u"a\r\nb\r\n"_s;
+    QTest::newRow("other controls kept") << u"\t\u000b\u000c\u0085"_s + QChar(0) << u"\t\u000b\u000c\u0085"_s + QChar(0);
+}
+
+void TextsTest::singleLineBreaks()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, text);
+    QLineEdit line;
+    line.setText(value);
+    QCOMPARE(ReadText(&line), text);
 }
 
 void TextsTest::readsAbsentTextFromEmptyBoxes()
