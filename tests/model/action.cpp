@@ -86,6 +86,10 @@ QString inputName(const Action &a)
         return u"Enter"_s;
     case Input::ShiftEnter:
         return u"Shift+Enter"_s;
+    case Input::Copy:
+        return u"Ctrl+C"_s;
+    case Input::Cut:
+        return u"Ctrl+X"_s;
     }
     return {};
 }

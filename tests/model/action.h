@@ -23,9 +23,9 @@ enum class Verb {
 // a range put there with the mouse.
 enum class Place { All, Start, End, At, Range };
 
-// What an edit puts there: keys pressed one by one, an input method's commit, a paste
-// (Ctrl+V) of the text, Backspace, Delete, Enter, Shift+Enter.
-enum class Input { Keys, Commit, Paste, Backspace, Delete, Enter, ShiftEnter };
+// What an edit does there: keys pressed one by one, an input method's commit, a paste
+// (Ctrl+V) of the text, Backspace, Delete, Enter, Shift+Enter, Ctrl+C, Ctrl+X.
+enum class Input { Keys, Commit, Paste, Backspace, Delete, Enter, ShiftEnter, Copy, Cut };
 
 struct Action {
     Verb verb = Verb::Click;

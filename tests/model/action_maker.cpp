@@ -127,7 +127,7 @@ Action ActionMaker::editBox(const AppModel &app, Window window, const QString &b
         return a;
     }
     a.place = place({25, 10, 40, 15, 10});
-    a.input = Input(weighted(m_random, {40, 10, 35, 10, 5}));
+    a.input = Input(weighted(m_random, {40, 10, 35, 10, 5, 0, 0, 3, 2}));
     switch (a.input) {
     case Input::Keys:
         a.text = m_texts.typed();
@@ -154,7 +154,7 @@ Action ActionMaker::editOutput(const AppModel &app)
     a.to = quint32(m_random.next());
     a.place = place({10, 5, 20, 40, 25});
     const bool large = app.output().text().size() > kLargeOutput;
-    a.input = Input(weighted(m_random, {large ? 0 : 35, 10, 20, 15, 10, 7, 3}));
+    a.input = Input(weighted(m_random, {large ? 0 : 35, 10, 20, 15, 10, 7, 3, 8, 4}));
     switch (a.input) {
     case Input::Keys:
         a.text = m_texts.typed();

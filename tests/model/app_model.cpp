@@ -172,6 +172,14 @@ void AppModel::edit(const Action &a)
     case Input::Enter:
     case Input::ShiftEnter:
         break; // a single-line field takes no line from Enter
+    case Input::Copy:
+    case Input::Cut:
+        // The selection goes to the clipboard as it stands; nothing selected, nothing copied.
+        if (span.end > span.start)
+            m_clipboard = text.mid(span.start, span.end - span.start);
+        if (a.input == Input::Cut)
+            text.remove(span.start, span.end - span.start);
+        break;
     }
     if (a.input == Input::Paste)
         m_clipboard = a.text;
@@ -217,6 +225,15 @@ void AppModel::editOutput(const Action &a)
     case Input::Enter:
     case Input::ShiftEnter:
         m_output.edit(span.start, span.end, QString(kBreak));
+        break;
+    case Input::Copy:
+    case Input::Cut:
+        // The selection leaves the box as the whole text does: each break as CR LF,
+        // every other character unchanged.
+        if (span.end > span.start)
+            m_clipboard = WithCrLf(m_output.text().mid(span.start, span.end - span.start));
+        if (a.input == Input::Cut)
+            m_output.edit(span.start, span.end, QString());
         break;
     }
     if (a.input == Input::Paste)

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -103,6 +104,7 @@ private:
     std::unique_ptr<item_editor::MainWindow> m_main;
     RunResult m_result;
     std::optional<qsizetype> m_unchecked;
+    QElapsedTimer m_sinceAction;
     bool m_stopping = false;
 };
 
@@ -112,6 +114,8 @@ RunResult Driver::run()
         fail(u"a modal window of an earlier run is still open"_s);
         return m_result;
     }
+    // Every run starts from an empty clipboard, as the model does.
+    QGuiApplication::clipboard()->clear();
     m_main = std::make_unique<item_editor::MainWindow>();
     // The same binding as the program's start-up.
     m_main->onClick(u"按钮10", [this] { skill_combiner::ShowSkillWindow(m_main.get()); });
@@ -171,6 +175,7 @@ void Driver::runLevel(int depth)
             break;
         }
         const Action a = *next;
+        m_sinceAction.start();
         m_result.performed.append(a);
         m_unchecked = m_result.performed.size() - 1;
         tallyAction(a);
@@ -348,6 +353,10 @@ void Driver::edit(FormWindow &window, const Action &a)
     case Input::ShiftEnter:
         QTest::keyClick(focus, Qt::Key_Return, a.input == Input::ShiftEnter ? Qt::ShiftModifier : Qt::NoModifier);
         break;
+    case Input::Copy:
+    case Input::Cut:
+        QTest::keyClick(focus, a.input == Input::Copy ? Qt::Key_C : Qt::Key_X, Qt::ControlModifier);
+        break;
     }
 }
 
@@ -395,6 +404,10 @@ void Driver::check()
         return;
     const Action &a = m_result.performed[*m_unchecked];
     m_unchecked.reset();
+    if (m_sinceAction.elapsed() > m_result.tally.slowestMs) {
+        m_result.tally.slowestMs = m_sinceAction.elapsed();
+        m_result.tally.slowest = Describe(a);
+    }
 
     if (shownDepth() != m_model.depth())
         return fail(u"%1 window(s) open above the main window, expected %2"_s.arg(shownDepth()).arg(m_model.depth()));
@@ -411,7 +424,9 @@ void Driver::check()
         return fail(u"output box: "_s + difference(m_model.output().text(), shown));
     }
 
-    if (a.verb == Verb::Click && a.window == Window::Main && a.control == u"按钮12") {
+    const bool copies = (a.verb == Verb::Click && a.window == Window::Main && a.control == u"按钮12")
+        || (a.verb == Verb::Edit && (a.input == Input::Copy || a.input == Input::Cut));
+    if (copies) {
         const QString copied = QGuiApplication::clipboard()->text();
         if (copied != m_model.clipboard())
             return fail(u"clipboard: "_s + difference(m_model.clipboard(), copied));

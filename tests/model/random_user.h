@@ -40,6 +40,8 @@ struct Tally {
     qsizetype hugePastes = 0;   // values of more than 64 Ki characters
     qsizetype undone = 0;       // Ctrl+Z that took some of the user's typing back
     qsizetype largestOutput = 0;
+    qint64 slowestMs = 0;       // the slowest action, with the check after it
+    QString slowest;
 };
 
 struct RunResult {

@@ -203,9 +203,10 @@ void RandomUserTest::windowsMatchTheModel()
     const RunResult run = RunRandomUser(source);
     const Tally &t = run.tally;
     qInfo("seed %llu: %lld actions in %.1f s; %lld windows opened, %lld copies, %lld huge pastes, "
-          "%lld Ctrl+Z that undid typing, largest output %lld characters",
+          "%lld Ctrl+Z that undid typing, largest output %lld characters; slowest action %lld ms: %s",
           seed, qlonglong(run.performed.size()), clock.elapsed() / 1000.0, qlonglong(t.windowsOpened),
-          qlonglong(t.copies), qlonglong(t.hugePastes), qlonglong(t.undone), qlonglong(t.largestOutput));
+          qlonglong(t.copies), qlonglong(t.hugePastes), qlonglong(t.undone), qlonglong(t.largestOutput),
+          qlonglong(t.slowestMs), qPrintable(t.slowest));
     if (run.failure.isEmpty())
         return;
 
