@@ -32,8 +32,10 @@ void OutputModel::record(qsizetype at, const QString &removed, const QString &in
 
 bool OutputModel::undoneTo(const QString &shown)
 {
-    if (m_edits.isEmpty())
-        return shown == m_text;
+    // Qt's undo steps can be finer than the user's edits, and a step may change nothing
+    // that shows (replacing a break with a break takes several): the text may stay.
+    if (shown == m_text)
+        return true;
     // Walk back through the edits, most recent first, looking for the text shown.
     QString before = m_text;
     for (qsizetype i = m_edits.size() - 1; i >= 0; --i) {

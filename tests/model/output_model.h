@@ -22,9 +22,9 @@ public:
     // insertion, so that Ctrl+Z may take back either part.
     void edit(qsizetype start, qsizetype end, const QString &inserted);
 
-    // Ctrl+Z left the box holding shown: true when that is what the box held before one or
-    // more of the user's own edits since the last fragment, and then the model takes it
-    // over; with no such edit the box must not have changed.
+    // Ctrl+Z left the box holding shown: true when that is the text it holds, or the text
+    // it held before one or more of the user's own edits since the last fragment, which
+    // the model then takes over. Nothing before that fragment may come back.
     bool undoneTo(const QString &shown);
 
 private:

@@ -1,22 +1,18 @@
 #include "model/random_user.h"
 
 #include "item_editor/main_window.h"
+#include "model/hands.h"
 #include "model/line_breaks.h"
 #include "shell/modal.h"
 #include "skill_combiner/skill_window.h"
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QTest>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
 #include <memory>
@@ -37,8 +33,6 @@ std::optional<Action> ReplaySource::next(const AppModel &app)
 }
 
 namespace {
-
-constexpr int kSettleMs = 5000;
 
 QString numbered(QStringView kind, int number)
 {
@@ -69,14 +63,6 @@ QString difference(const QString &expected, const QString &shown)
         .arg(Escaped(expected.mid(from, 60)), Escaped(shown.mid(from, 60)));
 }
 
-Qt::Key keyTyping(const QString &press)
-{
-    const char16_t c = press[0].unicode();
-    if (press.size() == 1 && c >= 0x20 && c < 0x7f)
-        return Qt::Key(QChar(c).toUpper().unicode());
-    return Qt::Key_unknown;
-}
-
 class Driver
 {
 public:
@@ -90,10 +76,6 @@ private:
     FormWindow *windowOf(Window window) const;
     bool settle(int depth);
     void perform(const Action &a);
-    void edit(FormWindow &window, const Action &a);
-    void pick(QComboBox *list, int item);
-    QWidget *focusByClick(QWidget *control);
-    bool focusOutputBox(QPlainTextEdit *box);
     void check();
     void checkControls(FormWindow &window, Window which);
     void fail(const QString &why);
@@ -213,178 +195,14 @@ bool Driver::settle(int depth)
     return false;
 }
 
-// Clicks the control and returns the widget that has the focus then: the control itself,
-// or for a list's field the list, which hands the keys on to its field.
-QWidget *Driver::focusByClick(QWidget *control)
-{
-    if (!control) {
-        fail(u"no such control"_s);
-        return nullptr;
-    }
-    QTest::mouseClick(control, Qt::LeftButton);
-    QWidget *focus = QApplication::focusWidget();
-    if (focus && (focus == control || focus == qobject_cast<QComboBox *>(control->parentWidget())))
-        return focus;
-    fail(u"clicking %1 (in %2) did not give it the focus; the focus is on %3 in %4, the active window is %5"_s
-             .arg(control->objectName(), control->window()->objectName(), focus ? focus->objectName() : u"nothing"_s,
-                  focus ? focus->window()->objectName() : QString(),
-                  QApplication::activeWindow() ? QApplication::activeWindow()->objectName() : u"none"_s));
-    return nullptr;
-}
-
-// A click into the output box; where the caret goes the action says afterwards.
-bool Driver::focusOutputBox(QPlainTextEdit *box)
-{
-    QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(4, 4));
-    if (QApplication::focusWidget() == box)
-        return true;
-    fail(u"clicking the output box did not give it the focus"_s);
-    return false;
-}
-
 void Driver::perform(const Action &a)
 {
     FormWindow *window = windowOf(a.window);
-    if (!window) {
-        fail(u"the window the action belongs to is not open"_s);
-        return;
-    }
-    QWidget *const target = a.control.isEmpty() ? nullptr : window->control<QWidget>(a.control);
-    QWidget *const field = qobject_cast<QComboBox *>(target) ? static_cast<QComboBox *>(target)->lineEdit() : target;
-    switch (a.verb) {
-    case Verb::Edit:
-        edit(*window, a);
-        break;
-    case Verb::Pick:
-        pick(qobject_cast<QComboBox *>(target), a.count);
-        break;
-    case Verb::Arrow:
-    case Verb::Key:
-        if (a.control.isEmpty()) {
-            QWidget *focus = QApplication::focusWidget();
-            QTest::keyClick(focus && focus->window() == window ? focus : window, a.key, a.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-        } else if (QWidget *focus = focusByClick(field)) {
-            QTest::keyClick(focus, a.key, a.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-        }
-        break;
-    case Verb::Click:
-        if (auto *button = qobject_cast<QAbstractButton *>(target))
-            QTest::mouseClick(button, Qt::LeftButton);
-        else
-            fail(u"no such button"_s);
-        break;
-    case Verb::Undo: {
-        auto *box = window->control<QPlainTextEdit>(u"编辑框1");
-        if (focusOutputBox(box))
-            QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
-        break;
-    }
-    case Verb::Close:
-        if (a.key == Qt::Key_Escape) {
-            QWidget *focus = QApplication::focusWidget();
-            QTest::keyClick(focus && focus->window() == window ? focus : window, Qt::Key_Escape);
-        } else {
-            window->close(); // its close box
-        }
-        break;
-    }
-    QCoreApplication::processEvents();
-}
-
-void Driver::edit(FormWindow &window, const Action &a)
-{
-    const QString before = m_model.textOf(a.window, a.control);
-    const Span span = Resolve(a, before);
-    QWidget *focus = nullptr;
-    if (AppModel::isOutputBox(a.window, a.control)) {
-        auto *box = window.control<QPlainTextEdit>(a.control);
-        if (!focusOutputBox(box))
-            return;
-        focus = box;
-        if (a.place == Place::All) {
-            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        } else if (a.place == Place::Start || a.place == Place::End) {
-            QTest::keyClick(box, a.place == Place::Start ? Qt::Key_Home : Qt::Key_End, Qt::ControlModifier);
-        } else {
-            QTextCursor cursor(box->document());
-            cursor.setPosition(int(span.start));
-            cursor.setPosition(int(span.end), QTextCursor::KeepAnchor);
-            box->setTextCursor(cursor);
-        }
-    } else {
-        QWidget *control = window.control<QWidget>(a.control);
-        auto *line = qobject_cast<QComboBox *>(control) ? static_cast<QComboBox *>(control)->lineEdit()
-                                                         : qobject_cast<QLineEdit *>(control);
-        focus = focusByClick(line);
-        if (!focus)
-            return;
-        if (a.place == Place::All)
-            QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
-        else if (a.place == Place::Start || a.place == Place::End)
-            QTest::keyClick(focus, a.place == Place::Start ? Qt::Key_Home : Qt::Key_End);
-        else
-            line->setSelection(int(span.start), int(span.end - span.start));
-    }
-
-    switch (a.input) {
-    case Input::Keys:
-        for (const QString &press : KeyPresses(a.text))
-            QTest::sendKeyEvent(QTest::Click, focus, keyTyping(press), press, Qt::NoModifier);
-        break;
-    case Input::Commit: {
-        QInputMethodEvent commit;
-        commit.setCommitString(a.text);
-        QApplication::sendEvent(focus, &commit);
-        break;
-    }
-    case Input::Paste:
-        QGuiApplication::clipboard()->setText(a.text);
-        QTest::keyClick(focus, Qt::Key_V, Qt::ControlModifier);
-        break;
-    case Input::Backspace:
-        for (int i = 0; i < a.count; ++i)
-            QTest::keyClick(focus, Qt::Key_Backspace);
-        break;
-    case Input::Delete:
-        if (span.end > span.start)
-            QTest::keyClick(focus, Qt::Key_Delete);
-        break;
-    case Input::Enter:
-    case Input::ShiftEnter:
-        QTest::keyClick(focus, Qt::Key_Return, a.input == Input::ShiftEnter ? Qt::ShiftModifier : Qt::NoModifier);
-        break;
-    case Input::Copy:
-    case Input::Cut:
-        QTest::keyClick(focus, a.input == Input::Copy ? Qt::Key_C : Qt::Key_X, Qt::ControlModifier);
-        break;
-    }
-}
-
-// Drops the list down from the keyboard (Alt+Down) and clicks the item.
-void Driver::pick(QComboBox *list, int item)
-{
-    QWidget *focus = list ? focusByClick(list->lineEdit()) : nullptr;
-    if (!focus)
-        return;
-    QTest::keyClick(focus, Qt::Key_Down, Qt::AltModifier);
-    QAbstractItemView *view = list->view();
-    if (!QTest::qWaitFor([view] { return view->isVisible(); }, kSettleMs))
-        return fail(u"the list did not drop down"_s);
-    const QModelIndex index = list->model()->index(item, 0);
-    view->scrollTo(index);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-    if (!QTest::qWaitFor([view] { return !view->isVisible(); }, kSettleMs))
-        return fail(u"the dropped-down list did not close after the click"_s);
-    // The offscreen platform activates every window it shows, the list's popup too, and
-    // delivers that late, once the popup is gone; a window system never makes a popup the
-    // active window. Give the activation back as the window system would.
-    QCoreApplication::processEvents();
-    QWidget *window = list->window();
-    if (QApplication::activeWindow() != window) {
-        window->activateWindow();
-        if (!QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, kSettleMs))
-            fail(u"the window never became active again after its list closed"_s);
-    }
+    if (!window)
+        return fail(u"the window the action belongs to is not open"_s);
+    const QString error = Perform(*window, a, m_model.textOf(a.window, a.control));
+    if (!error.isEmpty())
+        fail(error);
 }
 
 void Driver::tallyAction(const Action &a)

@@ -46,16 +46,16 @@ bool isLongRun()
 
 QList<quint64> seeds()
 {
-    QString spec = qEnvironmentVariable("OSTRAVANE_RANDOM_SEEDS");
-    if (spec.isEmpty())
-        spec = isLongRun() ? QString::number(QDateTime::currentSecsSinceEpoch()) + u"+10"_s : u"1+6"_s;
+    QString given = qEnvironmentVariable("OSTRAVANE_RANDOM_SEEDS");
+    if (given.isEmpty())
+        given = isLongRun() ? QString::number(QDateTime::currentSecsSinceEpoch()) + u"+10"_s : u"1+6"_s;
     QList<quint64> list;
-    if (spec.contains(u'+')) {
-        const quint64 first = spec.section(u'+', 0, 0).toULongLong();
-        for (int i = 0; i < spec.section(u'+', 1).toInt(); ++i)
+    if (given.contains(u'+')) {
+        const quint64 first = given.section(u'+', 0, 0).toULongLong();
+        for (int i = 0; i < given.section(u'+', 1).toInt(); ++i)
             list.append(first + quint64(i));
     } else {
-        for (const QString &seed : spec.split(u',', Qt::SkipEmptyParts))
+        for (const QString &seed : given.split(u',', Qt::SkipEmptyParts))
             list.append(seed.trimmed().toULongLong());
     }
     return list;
