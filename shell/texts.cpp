@@ -77,6 +77,17 @@ void expandBreaksInPlace(QString &text)
     }
 }
 
+// The text that read() gives, every line break as CR LF; the absent text when empty.
+template<typename Read>
+QString readWithCrLfBreaks(Read read)
+{
+    return obtainText([&read] {
+        QString text = read();
+        expandBreaksInPlace(text);
+        return text.isEmpty() ? QString() : text;
+    });
+}
+
 // A present text of the given size whose characters are still to be written.
 QString allocateText(qsizetype size)
 {
@@ -107,11 +118,7 @@ QString ReadText(const QLineEdit *box)
     // Qt's strings share their data: the copy handed out costs no second buffer unless
     // a pasted line break has to become CR LF (a lone CR at the end of one value and a
     // lone LF at the start of the next stay two breaks when the values are joined).
-    return obtainText([box] {
-        QString shown = box->text();
-        expandBreaksInPlace(shown);
-        return shown.isEmpty() ? QString() : shown;
-    });
+    return readWithCrLfBreaks([box] { return box->text(); });
 }
 
 QString ReadText(const QPlainTextEdit *box)
@@ -119,27 +126,13 @@ QString ReadText(const QPlainTextEdit *box)
     // toRawText keeps every character as stored (toPlainText would turn a no-break
     // space into a plain space); only the separators need mapping, done in the raw
     // text's own buffer so that a large output is not copied a second time.
-    QString text = obtainText([box] {
-        QString raw = box->document()->toRawText();
-        expandBreaksInPlace(raw);
-        return raw;
-    });
-    if (text.isEmpty())
-        return {};
-    return text;
+    return readWithCrLfBreaks([box] { return box->document()->toRawText(); });
 }
 
 QString ReadSelectedText(const QPlainTextEdit *box)
 {
     // selectedText keeps every character as stored, paragraph breaks as U+2029.
-    QString text = obtainText([box] {
-        QString selected = box->textCursor().selectedText();
-        expandBreaksInPlace(selected);
-        return selected;
-    });
-    if (text.isEmpty())
-        return {};
-    return text;
+    return readWithCrLfBreaks([box] { return box->textCursor().selectedText(); });
 }
 
 int ReadSelection(const QComboBox *list)
