@@ -98,7 +98,7 @@ QWidget *createDropDownList(QWidget *parent)
     auto *list = new QComboBox(parent);
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
-    list->setCompleter(nullptr); // typing never picks an item by itself
+    list->setCompleter(nullptr); // no completion: what is typed stays as typed
     removeLengthLimit(list->lineEdit());
     hideInactiveSelection(list->lineEdit());
     auto *view = new QListView(list);
