@@ -128,20 +128,7 @@ Action ActionMaker::editBox(const AppModel &app, Window window, const QString &b
     }
     a.place = place({25, 10, 40, 15, 10});
     a.input = Input(weighted(m_random, {40, 10, 35, 10, 5, 0, 0, 3, 2}));
-    switch (a.input) {
-    case Input::Keys:
-        a.text = m_texts.typed();
-        break;
-    case Input::Commit:
-        a.text = m_texts.committed();
-        break;
-    case Input::Paste:
-        a.text = m_texts.pasted(!AppModel::isList(box));
-        break;
-    default:
-        a.count = 1 + int(m_random.below(4));
-        break;
-    }
+    fillInput(a, !AppModel::isList(box), 4);
     return a;
 }
 
@@ -155,6 +142,13 @@ Action ActionMaker::editOutput(const AppModel &app)
     a.place = place({10, 5, 20, 40, 25});
     const bool large = app.output().text().size() > kLargeOutput;
     a.input = Input(weighted(m_random, {large ? 0 : 35, 10, 20, 15, 10, 7, 3, 8, 4}));
+    fillInput(a, false, large ? 2 : 4);
+    return a;
+}
+
+// The text typed, committed or pasted, or how many times a key is pressed.
+void ActionMaker::fillInput(Action &a, bool pasteWithLineBreaks, int mostPresses)
+{
     switch (a.input) {
     case Input::Keys:
         a.text = m_texts.typed();
@@ -163,13 +157,12 @@ Action ActionMaker::editOutput(const AppModel &app)
         a.text = m_texts.committed();
         break;
     case Input::Paste:
-        a.text = m_texts.pasted(false);
+        a.text = m_texts.pasted(pasteWithLineBreaks);
         break;
     default:
-        a.count = 1 + int(m_random.below(large ? 2 : 4));
+        a.count = 1 + int(m_random.below(mostPresses));
         break;
     }
-    return a;
 }
 
 Action ActionMaker::listAction(Window window, const QString &list)

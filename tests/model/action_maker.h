@@ -20,6 +20,7 @@ private:
     Action noteAction();
     Action editBox(const AppModel &app, Window window, const QString &box);
     Action editOutput(const AppModel &app);
+    void fillInput(Action &a, bool pasteWithLineBreaks, int mostPresses);
     Action listAction(Window window, const QString &list);
     Action keyIn(Window window, const QString &control);
     Action click(Window window, int button);
